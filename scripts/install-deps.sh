@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages zerkon needs to build and test, when missing.
+# Idempotent and quiet when everything is present; as root it installs
+# directly, otherwise through sudo.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core)
+# Extra packages named on the command line (for example the Xvfb tools).
+packages+=("$@")
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ $status == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

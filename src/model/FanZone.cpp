@@ -1,0 +1,181 @@
+#include "model/FanZone.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "model/FlowModel.h"
+#include "model/Tracer.h"
+#include "model/Truncate.h"
+#include "view/Canvas.h"
+
+namespace {
+constexpr double kPi = std::numbers::pi;
+constexpr double kInversePi = 0.31830988618379069;
+constexpr double kTwoThirds = 0.66666666666666663;
+// Speed lost per radian of turn when the probe splits the speed into V_phi and V_r, m/s.
+constexpr double kComponentSlope = 100;
+
+double asDouble(std::int64_t v) {
+  return static_cast<double>(v);
+}
+}  // namespace
+
+void FanZone::configure(int originX_, int originY_, bool lowerSide_, double plateAngle_,
+                        int halfLength_, double pressure, double temperature, double velocity) {
+  FlowZone::configure(originX_, originY_, lowerSide_, plateAngle_, halfLength_, pressure,
+                      temperature, velocity);
+  // The next tracer to leave the fan defines the exit velocity anew.
+  exitVx = kUnset;
+  exitVy = kUnset;
+  currentClass = -1;
+}
+
+void FanZone::deflect(Tracer& tracer) {
+  const int c = classify(truncToInt(tracer.x), truncToInt(tracer.y));
+  currentClass = c;
+  if (c != previousClass && c == 1) {
+    if (exitVx == kUnset) {
+      exitVx = tracer.vx;
+      if (exitVy == kUnset) {
+        exitVy = tracer.vy;
+      } else {
+        tracer.vy = exitVy;
+      }
+    } else {
+      tracer.vx = exitVx;
+      tracer.vy = exitVy;
+      tracer.turned = true;
+    }
+  }
+  previousClass = c;
+}
+
+double FanZone::polarAngle(double x, double y) const {
+  if (lowerSide) {
+    if (x > originX) return std::atan((y - originY) / (x - originX));
+    return kPi - std::atan(std::abs(y - originY) / std::abs(x - originX));
+  }
+  if (x > originX) return -std::atan((originY - y) / (x - originX));
+  return -(kPi - std::atan(std::abs(originY - y) / std::abs(x - originX)));
+}
+
+FanZone::Blend FanZone::blend(double a, double a2, double b, double b2, double beta) const {
+  const double t1 = firstRayAngle;
+  const double t2 = lastRayAngle;
+  return {(b * t1 - a * t2) / (t1 - t2) + (a - b) * beta / (t1 - t2),
+          (b2 * t1 - a2 * t2) / (t1 - t2) + (a2 - b2) * beta / (t1 - t2)};
+}
+
+void FanZone::draw(Canvas& canvas) const {
+  if (plateAngle < kMinDrawAngle) return;
+  canvas.selectPen(frontPen);
+  const double d = static_cast<double>(frontLength());
+  for (const double theta : {firstRayAngle, lastRayAngle}) {
+    canvas.moveTo(originX, originY);
+    canvas.lineTo(truncToInt(originX + d * std::cos(theta)),
+                  truncToInt(originY + d * std::sin(theta)));
+  }
+}
+
+double FanZone::valueAt(ValueCode code, int x, int y, double fallback) {
+  int c = classify(x, y);
+  if (x == kDownstream) {
+    c = 1;
+  } else if (c < 0) {
+    return fallback;
+  }
+  // Behind the fan every point has the last ray's value.
+  const double phi = c > 0 ? lastRayAngle : polarAngle(asDouble(x), asDouble(y));
+  const double delta = phi - firstRayAngle;
+  const double width = lastRayAngle - firstRayAngle;
+  // A zero fallback leaves the scratch of the previous query in place (a NaN
+  // fallback does not).
+  if (fallback != 0) {
+    const double target =
+        lowerSide ? model.freeStreamValue(code) : fallback / (plateAngle * kInversePi + 1.0);
+    lastChange = fallback - target;
+    lastValue = fallback - delta * lastChange / width;
+  }
+  if (code == ValueCode::f || code == ValueCode::r) {
+    // Through the upper fan the speed grows while pressure falls.
+    if (!lowerSide) lastValue = fallback + delta * lastChange / width;
+    const double u = lastValue - kComponentSlope * std::abs(delta);
+    const double w = std::sqrt(lastValue * lastValue - u * u);
+    return code == ValueCode::f ? u : w;
+  }
+  return lastValue;
+}
+
+void LowerFan::configure(int originX_, int originY_, bool lowerSide_, double plateAngle_,
+                         int halfLength_, double pressure, double temperature, double velocity) {
+  FanZone::configure(originX_, originY_, lowerSide_, plateAngle_, halfLength_, pressure,
+                     temperature, velocity);
+  // A subsonic entry has no Mach angle: the rays become NaN and every
+  // comparison with them fails.
+  const double mu = std::asin(1 / upstream.mach);
+  firstRayAngle = plateAngle + mu;
+  lastRayAngle = firstRayAngle - plateAngle * kTwoThirds + 0.00001;
+  // The gas leaves at the free-stream speed.
+  upstream.velocity = model.velocity;
+}
+
+int LowerFan::classify(int x, int y) const {
+  const double dy = asDouble(static_cast<std::int64_t>(y) - originY);
+  const double x1 = originX + dy / std::tan(firstRayAngle);
+  const double x2 = originX + dy / std::tan(lastRayAngle);
+  if (x < x1) return -1;
+  if (x > x2) return 1;
+  return 0;
+}
+
+void LowerFan::deflect(Tracer& tracer) {
+  if (tracer.y - originY < 0) return;
+  // Tracers leave the lower fan horizontally.
+  exitVy = 0.0;
+  FanZone::deflect(tracer);
+  if (currentClass != 0) return;
+  const double beta = polarAngle(tracer.x, tracer.y);
+  const double v = upstream.velocity;
+  const double t1 = firstRayAngle;
+  const double t2 = lastRayAngle;
+  const double a = plateAngle;
+  // Along the plate on the first ray, horizontal on the last.
+  const Blend e = blend(-v * std::cos(a + kPi - t1), v * std::sin(a + kPi - t1), v * std::cos(t2),
+                        v * std::sin(t2), beta);
+  tracer.vy = (e.along * std::sin(beta) - e.across * std::cos(beta)) * kPixelsPerStepPerMs;
+  tracer.vx = (e.along * std::cos(beta) + e.across * std::sin(beta)) * kPixelsPerStepPerMs;
+}
+
+void UpperFan::configure(int originX_, int originY_, bool lowerSide_, double plateAngle_,
+                         int halfLength_, double pressure, double temperature, double velocity) {
+  FanZone::configure(originX_, originY_, lowerSide_, plateAngle_, halfLength_, pressure,
+                     temperature, velocity);
+  const double mu = std::asin(1 / upstream.mach);
+  firstRayAngle = -mu;
+  lastRayAngle = plateAngle * 0.5 - mu - 0.0001;
+}
+
+int UpperFan::classify(int x, int y) const {
+  const double dy = asDouble(static_cast<std::int64_t>(originY) - y);
+  const double x1 = originX + dy / std::tan(std::abs(firstRayAngle));
+  const double x2 = originX + dy / std::tan(std::abs(lastRayAngle));
+  if (x < x1) return -1;
+  if (x > x2) return 1;
+  return 0;
+}
+
+void UpperFan::deflect(Tracer& tracer) {
+  if (tracer.y > originY) return;
+  FanZone::deflect(tracer);
+  if (currentClass != 0) return;
+  const double beta = polarAngle(tracer.x, tracer.y);
+  const double v = upstream.velocity;
+  const double t1 = firstRayAngle;
+  const double t2 = lastRayAngle;
+  const double a = plateAngle;
+  // Horizontal on the first ray, along the plate on the last.
+  const Blend e =
+      blend(v * std::cos(-t1), v * std::sin(-t1), v * std::cos(a - t2), v * std::sin(a - t2), beta);
+  tracer.vy = (e.along * std::sin(beta) + e.across * std::cos(beta)) * kPixelsPerStepPerMs;
+  tracer.vx = (e.along * std::cos(beta) - e.across * std::sin(beta)) * kPixelsPerStepPerMs;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Fixed-point text of a double exactly as C's printf("%.Nf") writes it in the
+// C locale ("nan", "-nan", "inf" included), whatever the process locale.
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+inline std::string fixedText(double value, int decimals) {
+  // Finite doubles need at most 309 integer digits, a sign and a point.
+  char buffer[330 + 20];
+  if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  return std::string(buffer, result.ptr);
+}

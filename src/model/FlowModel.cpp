@@ -1,0 +1,294 @@
+#include "model/FlowModel.h"
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "model/FanZone.h"
+#include "model/FixedText.h"
+#include "model/ShockZone.h"
+#include "model/Tracer.h"
+#include "model/Truncate.h"
+#include "view/Canvas.h"
+
+namespace {
+constexpr double kPi = std::numbers::pi;
+constexpr double kMolarMass = 28;        // g/mol
+constexpr double kGasConstant = 8.314;   // J/(mol K)
+constexpr double kSampleAngle = 0.1;     // radians: below it the probe shows zeros
+constexpr double kReferenceLength = 40;  // pixels, left of the centre
+constexpr double kFaceOffset = 20;       // pixels above and below the centre
+constexpr double kForceScale = 0.002;    // pixels per Pa
+constexpr double kMinForce = 15;         // pixels
+constexpr double kHeadLength = 15;       // pixels
+constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kHeadAngle = 0.19634954084936207;  // pi/16
+constexpr double kLabelRise = 15;                   // pixels
+constexpr double kSevenSixteenthsPi = 1.3744467859455345;
+constexpr double kNineSixteenthsPi = 1.7671458676442586;
+constexpr int kArcRadius = 25;  // pixels
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+int toInt(double v) {
+  return truncToInt(v);
+}
+}  // namespace
+
+FlowModel::FlowModel() {
+  zones[kLowerShock] = std::make_unique<LowerShock>(*this);
+  zones[kLowerFan] = std::make_unique<LowerFan>(*this);
+  zones[kUpperFan] = std::make_unique<UpperFan>(*this);
+  zones[kUpperShock] = std::make_unique<UpperShock>(*this);
+}
+
+FlowModel::~FlowModel() = default;
+
+LowerShock& FlowModel::lowerShock() const {
+  return static_cast<LowerShock&>(*zones[kLowerShock]);
+}
+LowerFan& FlowModel::lowerFan() const {
+  return static_cast<LowerFan&>(*zones[kLowerFan]);
+}
+UpperFan& FlowModel::upperFan() const {
+  return static_cast<UpperFan&>(*zones[kUpperFan]);
+}
+UpperShock& FlowModel::upperShock() const {
+  return static_cast<UpperShock&>(*zones[kUpperShock]);
+}
+
+void FlowModel::setView(int width, int height) {
+  viewWidth = width;
+  viewHeight = height;
+  centreX = static_cast<double>(width / 2);
+  centreY = static_cast<double>(height / 2);
+}
+
+void FlowModel::applyZones(Tracer& tracer) {
+  for (const auto& zone : zones) zone->deflect(tracer);
+}
+
+bool FlowModel::isAbovePlate(int x, int y) const {
+  const int xL = toInt(centreX - halfLength * std::cos(angle));
+  const int xR = toInt(centreX + halfLength * std::cos(angle));
+  if (x < xL) return centreY - halfLength * std::sin(angle) > y;
+  if (x > xR) return centreY + halfLength * std::sin(angle) > y;
+  const double d = x - centreX;
+  // The plate's height over the centre at d.
+  const double h = d > 0 ? -d * std::tan(angle) : d * std::tan(kPi - angle);
+  return centreY - y > h;
+}
+
+double FlowModel::distanceToLeadingEdge(double px, double py) const {
+  const double dx = centreX - halfLength * std::cos(angle) - px;
+  const double dy = centreY - halfLength * std::sin(angle) - py;
+  return std::sqrt(dx * dx + dy * dy);
+}
+
+void FlowModel::reconfigure() {
+  const int length = toInt(halfLength);
+  const auto leadingX = [&] { return toInt(centreX - halfLength * std::cos(angle)); };
+  const auto leadingY = [&] { return toInt(centreY - halfLength * std::sin(angle)); };
+  const auto trailingX = [&] { return toInt(centreX + halfLength * std::cos(angle)); };
+  const auto trailingY = [&] { return toInt(centreY + halfLength * std::sin(angle)); };
+  // Each trailing-edge zone starts from the state far behind the leading-edge
+  // zone of its side, asked for speed, temperature and pressure in that order.
+  const auto chain = [&](FlowZone& from, FlowZone& to, bool lowerSide) {
+    const double v = from.valueAt(ValueCode::V, kDownstream, 0, velocity);
+    const double t = from.valueAt(ValueCode::T, kDownstream, 0, temperature);
+    const double p = from.valueAt(ValueCode::P, kDownstream, 0, pressure);
+    to.configure(trailingX(), trailingY(), lowerSide, angle, length, p, t, v);
+  };
+  zones[kLowerShock]->configure(leadingX(), leadingY(), true, angle, length, pressure, temperature,
+                                velocity);
+  chain(*zones[kLowerShock], *zones[kLowerFan], true);
+  zones[kUpperFan]->configure(leadingX(), leadingY(), false, angle, length, pressure, temperature,
+                              velocity);
+  chain(*zones[kUpperFan], *zones[kUpperShock], false);
+}
+
+bool FlowModel::dragPlate(int buttons, int x, int y) {
+  if ((buttons & 1) == 0) return false;
+  const double dx = x - centreX;
+  double dy = y - centreY;
+  double r = std::sqrt(dx * dx + dy * dy);
+  double alpha = 0;
+  if (dx > 0) {
+    // The trailing edge points at the mouse to the lower right.
+    alpha = dy > 0 ? std::asin(dy / r) : 0;
+  } else {
+    // The leading edge points at the mouse to the upper left.
+    if (dy > 0) dy = 0;
+    if (r == 0) r = 0.0000001;
+    alpha = std::asin(-dy / r);
+  }
+  setPlateAngle(alpha);
+  return true;
+}
+
+void FlowModel::setPlateAngle(double alpha) {
+  if (alpha > kMaxAngle) alpha = kMaxAngle;
+  // asin(-0.0) is -0.0, which would read as "-0.00" degrees; NaN lies flat too.
+  if (!(alpha > 0)) alpha = 0.0;
+  angle = alpha;
+  leadingEdgeY = centreY - halfLength * std::sin(angle);
+  reconfigure();
+}
+
+void FlowModel::setFreeStream(double velocity_, double temperature_, double pressure_) {
+  velocity = velocity_;
+  temperature = temperature_;
+  pressure = pressure_;
+}
+
+FreeStreamDerived FlowModel::deriveFreeStream() const {
+  FreeStreamDerived derived;
+  derived.density = pressure * kMolarMass / (temperature * kGasConstant) * 0.001;
+  derived.soundSpeed = std::sqrt(temperature * kSoundSpeedFactor);
+  derived.mach = velocity / derived.soundSpeed;
+  derived.specificVolume = 1.0 / derived.density;
+  return derived;
+}
+
+void FlowModel::setDensity(double value) {
+  density = value;
+}
+
+double FlowModel::freeStreamValue(ValueCode code) const {
+  switch (code) {
+    case ValueCode::P:
+      return pressure;
+    case ValueCode::R:
+      return density;
+    case ValueCode::T:
+      return temperature;
+    case ValueCode::V:
+    case ValueCode::f:  // the free stream is all V_phi
+      return velocity;
+    case ValueCode::r:
+      return 0.0;
+  }
+  return 0.0;
+}
+
+FlowSample FlowModel::sample(int x, int y, const FreeStream& freeStream) {
+  const bool upper = isAbovePlate(x, y);
+  if (angle < kSampleAngle) return FlowSample{};
+  FlowZone& first = upper ? *zones[kUpperFan] : *zones[kLowerShock];
+  FlowZone& second = upper ? *zones[kUpperShock] : *zones[kLowerFan];
+  const int k = first.classify(x, y);
+  // The fans keep scratch between queries: this order of codes is binding.
+  FlowSample s;
+  s.temperature = first.valueAt(ValueCode::T, x, y, freeStream.temperature);
+  s.pressure = first.valueAt(ValueCode::P, x, y, freeStream.pressure);
+  s.density = first.valueAt(ValueCode::R, x, y, freeStream.density);
+  s.velocityPhi = first.valueAt(ValueCode::f, x, y, freeStream.velocity);
+  s.velocityR = first.valueAt(ValueCode::r, x, y, 0.0);
+  if (k > 0) {
+    s.temperature = second.valueAt(ValueCode::T, x, y, s.temperature);
+    s.pressure = second.valueAt(ValueCode::P, x, y, s.pressure);
+    s.density = second.valueAt(ValueCode::R, x, y, s.density);
+    s.velocityPhi = second.valueAt(ValueCode::f, x, y, s.velocityPhi);
+    s.velocityR = second.valueAt(ValueCode::r, x, y, s.velocityR);
+  }
+  s.soundSpeed = std::sqrt(s.temperature * kSoundSpeedFactor);
+  s.speed = std::sqrt(s.velocityR * s.velocityR + s.velocityPhi * s.velocityPhi);
+  s.mach = s.speed / s.soundSpeed;
+  s.specificVolume = 1.0 / s.density;
+  return s;
+}
+
+double FlowModel::facePressure(FlowZone& first, FlowZone& second, int x, int y) const {
+  const int k = first.classify(x, y);
+  double p = first.valueAt(ValueCode::P, x, y, pressure);
+  if (k > 0) p = second.valueAt(ValueCode::P, x, y, p);
+  return p;
+}
+
+void FlowModel::drawScene(Canvas& canvas) {
+  const double cx = centreX;
+  const double cy = centreY;
+  const double length = halfLength;
+  const double a = angle;
+  const int centreXi = toInt(cx);
+  const int centreYi = toInt(cy);
+  const int leadingX = toInt(cx - length * std::cos(a));
+  const int leadingY = toInt(cy - length * std::sin(a));
+  const int trailingX = toInt(cx + length * std::cos(a));
+  const int trailingY = toInt(cy + length * std::sin(a));
+
+  canvas.selectPen(platePen);
+  canvas.moveTo(leadingX, leadingY);
+  canvas.lineTo(trailingX, trailingY);
+
+  // The undisturbed stream at the heights of the two edges.
+  canvas.selectPen(dashDotPen);
+  canvas.moveTo(0, leadingY);
+  canvas.lineTo(leadingX, leadingY);
+  canvas.moveTo(viewWidth, trailingY);
+  canvas.lineTo(trailingX, trailingY);
+
+  canvas.selectPen(thinPen);
+  canvas.moveTo(toInt(cx - kReferenceLength), centreYi);
+  canvas.lineTo(centreXi, centreYi);
+
+  // Force estimate from the pressures 20 pixels above and below the centre,
+  // the upper face first.
+  double above = pressure;
+  double below = pressure;
+  if (a > kSampleAngle)
+    above = facePressure(*zones[kUpperFan], *zones[kUpperShock], centreXi, toInt(cy - kFaceOffset));
+  if (a > kSampleAngle)
+    below = facePressure(*zones[kLowerShock], *zones[kLowerFan], centreXi, toInt(cy + kFaceOffset));
+  const double force = (below - above) * kForceScale;
+  if (force > kMinForce) {
+    const double fx = force * std::sin(a);
+    const double fy = force * std::cos(a);
+    // The arrow stands normal to the plate, away from its upper face.
+    const double tipX = cx + fx;
+    const double tipY = cy - fy;
+    const double theta1 = kHalfPi - a - kHeadAngle;
+    const double theta2 = kHalfPi - a + kHeadAngle;
+    canvas.moveTo(centreXi, centreYi);
+    canvas.lineTo(toInt(tipX), toInt(tipY));
+    canvas.lineTo(toInt(tipX - kHeadLength * std::cos(theta1)),
+                  toInt(tipY + kHeadLength * std::sin(theta1)));
+    canvas.moveTo(toInt(tipX), toInt(tipY));
+    canvas.lineTo(toInt(tipX - kHeadLength * std::cos(theta2)),
+                  toInt(tipY + kHeadLength * std::sin(theta2)));
+
+    canvas.textOut(toInt(cx + fx), toInt(cy - kLabelRise), "Fx = " + fixedText(fx, 2) + " H");
+    canvas.textOut(centreXi, toInt(cy - fy - kLabelRise), "Fy = " + fixedText(fy, 2) + " H");
+
+    // Vertical component, always with its head.
+    canvas.moveTo(centreXi, centreYi);
+    canvas.lineTo(centreXi, toInt(cy - fy));
+    canvas.lineTo(toInt(cx - kHeadLength * std::cos(kSevenSixteenthsPi)),
+                  toInt(cy - fy + kHeadLength * std::sin(kSevenSixteenthsPi)));
+    canvas.moveTo(centreXi, toInt(cy - fy));
+    canvas.lineTo(toInt(cx - kHeadLength * std::cos(kNineSixteenthsPi)),
+                  toInt(cy - fy + kHeadLength * std::sin(kNineSixteenthsPi)));
+
+    // Horizontal component; a head only when it is longer than a head.
+    canvas.moveTo(centreXi, centreYi);
+    canvas.lineTo(toInt(cx + fx), centreYi);
+    if (fx > kMinForce) {
+      canvas.lineTo(toInt(cx + fx - kHeadLength * std::cos(-kHeadAngle)),
+                    toInt(cy + kHeadLength * std::sin(-kHeadAngle)));
+      canvas.moveTo(toInt(cx + fx), centreYi);
+      canvas.lineTo(toInt(cx + fx - kHeadLength * std::cos(kHeadAngle)),
+                    toInt(cy + kHeadLength * std::sin(kHeadAngle)));
+    }
+  }
+
+  // The angle of attack: an arc from the reference line up to the plate.
+  const double degrees = a * kDegreesPerRadian;
+  canvas.moveTo(centreXi, centreYi);
+  canvas.angleArc(centreXi, centreYi, kArcRadius, 180.0f,
+                  static_cast<float>(-a * kDegreesPerRadian));
+  std::u16string label = u"\u03b1 = ";
+  for (const char c : fixedText(degrees, 2)) label += static_cast<char16_t>(c);
+  label += u'\u00b0';
+  canvas.drawText(toInt(cx - 70), centreYi, toInt(cx + 10), toInt(cy + 70), label);
+
+  for (const auto& zone : zones) zone->draw(canvas);
+}

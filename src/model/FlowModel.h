@@ -1,0 +1,110 @@
+#pragma once
+// The one flow model: the plate, the free stream and the four zones around
+// the plate, configured together and asked in a fixed order.
+
+#include <array>
+#include <memory>
+
+#include "model/FlowZone.h"
+#include "model/GasState.h"
+#include "view/Pen.h"
+
+class Canvas;
+class FanZone;
+class LowerFan;
+class LowerShock;
+class ShockZone;
+class Tracer;
+class UpperFan;
+class UpperShock;
+
+// The free-stream values the probe hands to the first zone of a side.
+struct FreeStream {
+  double temperature = 0.0;  // K
+  double pressure = 0.0;     // Pa
+  double density = 0.0;      // kg/m^3
+  double velocity = 0.0;     // m/s
+};
+
+struct FreeStreamDerived {
+  double density = 0.0;         // kg/m^3
+  double soundSpeed = 0.0;      // m/s
+  double mach = 0.0;            // 1
+  double specificVolume = 0.0;  // m^3/kg
+};
+
+// The local state of the gas at one point.
+struct FlowSample {
+  double temperature = 0.0;     // K
+  double pressure = 0.0;        // Pa
+  double density = 0.0;         // kg/m^3
+  double velocityPhi = 0.0;     // m/s
+  double velocityR = 0.0;       // m/s
+  double soundSpeed = 0.0;      // m/s
+  double speed = 0.0;           // m/s
+  double mach = 0.0;            // 1
+  double specificVolume = 0.0;  // m^3/kg
+};
+
+class FlowModel {
+ public:
+  // Slots of `zones`; on each side the leading-edge zone is asked first.
+  enum Slot { kLowerShock = 0, kLowerFan = 1, kUpperFan = 2, kUpperShock = 3 };
+  static constexpr double kMaxAngle = 1.3089969389957472;  // 75 degrees, radians
+
+  FlowModel();
+  ~FlowModel();
+  FlowModel(const FlowModel&) = delete;
+  FlowModel& operator=(const FlowModel&) = delete;
+
+  // Sizes the picture and puts the plate centre in its middle.
+  void setView(int width, int height);
+  // The four zones' deflect, in slot order.
+  void applyZones(Tracer& tracer);
+  // True above the plate, extended by horizontals beyond its ends; a point on
+  // the plate or on a horizontal is below.
+  bool isAbovePlate(int x, int y) const;
+  double distanceToLeadingEdge(double px, double py) const;
+  // Configures the zones in order, each trailing-edge zone from the state
+  // behind the leading-edge zone of its side.
+  void reconfigure();
+  // Turns the plate towards (x, y) while the left button (bit 1) is held.
+  bool dragPlate(int buttons, int x, int y);
+  // Sets alpha, clamped to 0..75 degrees, and reconfigures, as a drag does.
+  void setPlateAngle(double alpha);
+
+  void setFreeStream(double velocity, double temperature, double pressure);
+  FreeStreamDerived deriveFreeStream() const;
+  // The density as the window shows it, rounded.
+  void setDensity(double value);
+  double freeStreamValue(ValueCode code) const;
+  // The local flow state at (x, y); all zeros while the plate is below 0.1 rad.
+  FlowSample sample(int x, int y, const FreeStream& freeStream);
+  // Plate, free-stream lines, force estimate, angle and zone fronts.
+  void drawScene(Canvas& canvas);
+
+  LowerShock& lowerShock() const;
+  LowerFan& lowerFan() const;
+  UpperFan& upperFan() const;
+  UpperShock& upperShock() const;
+
+  std::array<std::unique_ptr<FlowZone>, 4> zones;
+  int viewWidth = 0;   // pixels
+  int viewHeight = 0;  // pixels
+  Pen thinPen{PenStyle::Solid, 1, Colour{0, 0, 0}};
+  Pen platePen{PenStyle::Solid, 2, Colour{0, 0, 255}};
+  Pen dashDotPen{PenStyle::DashDot, 1, Colour{0, 0, 0}};
+  double centreX = 0.0;                // pixels
+  double centreY = 0.0;                // pixels
+  double halfLength = 100.0;           // pixels, centre to either edge
+  double pressure = 0.0;               // free stream P1, Pa
+  double temperature = 0.0;            // free stream T1, K
+  double velocity = 0.0;               // free stream V1, m/s
+  double density = 0.0;                // free stream rho1 as displayed, kg/m^3
+  double angle = 0.78539816339744828;  // angle of attack alpha, radians
+  double leadingEdgeY = 0.0;           // pixels, as of the last turn of the plate
+
+ private:
+  // The pressure on one face, from the pair of zones of that side.
+  double facePressure(FlowZone& first, FlowZone& second, int x, int y) const;
+};

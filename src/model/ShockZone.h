@@ -1,0 +1,47 @@
+#pragma once
+// The oblique shocks: the lower one at the leading edge compresses the free
+// stream and turns it along the plate; the upper one at the trailing edge
+// returns the gas to the free-stream state and direction.
+
+#include "model/FlowZone.h"
+
+class ShockZone : public FlowZone {
+ public:
+  using FlowZone::FlowZone;
+
+  void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
+                 double pressure, double temperature, double velocity) override;
+  void draw(Canvas& canvas) const override;
+  double valueAt(ValueCode code, int x, int y, double fallback) override;
+
+  // Fixes the direction of the front; each shock has its own rule, radians.
+  double frontAngle = 0.0;
+  double criticalSpeed = 0.0;  // a* of the upstream gas, m/s
+  double normalSpeed = 0.0;    // speed behind a normal shock, a*^2 / V, m/s
+  double crossSpeed = 0.0;     // shock polar at the normal-shock point (zero up to rounding), m/s
+
+ protected:
+  // Both front-angle formulas grow with the plate angle at this slope.
+  static constexpr double kFrontSlope = 0.60000000000000009;
+};
+
+class LowerShock final : public ShockZone {
+ public:
+  using ShockZone::ShockZone;
+
+  void deflect(Tracer& tracer) override;
+  void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
+                 double pressure, double temperature, double velocity) override;
+  void draw(Canvas& canvas) const override;
+  int classify(int x, int y) const override;
+};
+
+class UpperShock final : public ShockZone {
+ public:
+  explicit UpperShock(const FlowModel& model);
+
+  void deflect(Tracer& tracer) override;
+  void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
+                 double pressure, double temperature, double velocity) override;
+  int classify(int x, int y) const override;
+};

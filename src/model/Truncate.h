@@ -1,0 +1,16 @@
+#pragma once
+// The one conversion from a double to a 32-bit pixel coordinate.
+
+#include <cstdint>
+#include <limits>
+
+// Truncates toward zero when the result fits in 32 bits; NaN, infinities and
+// everything out of range give the smallest int, so nothing downstream ever
+// meets undefined behaviour.
+constexpr std::int32_t truncToInt(double value) {
+  if (value > -2147483649.0 && value < 2147483648.0) return static_cast<std::int32_t>(value);
+  return std::numeric_limits<std::int32_t>::min();
+}
+
+// x = 2147483647 asks a zone for its state behind all of its fronts.
+inline constexpr std::int32_t kDownstream = std::numeric_limits<std::int32_t>::max();

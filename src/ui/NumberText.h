@@ -1,0 +1,15 @@
+#pragma once
+// The text rules of the number fields: every value is shown with about four
+// characters before the decimals, and read back from whatever text is there.
+
+#include <string>
+#include <string_view>
+
+// Three decimals below 10, two below 100, one below 1000, none from four
+// characters on; a minus sign takes one of the four places.
+std::string formatNumber(double value);
+
+// The longest decimal prefix after leading white space (sign, digits with at
+// most one point, optional exponent), correctly rounded; 0.0 when there is
+// none. "inf", "nan" and hexadecimal read as 0.
+double parseNumber(std::string_view text);
