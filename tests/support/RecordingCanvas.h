@@ -20,7 +20,10 @@ class RecordingCanvas final : public Canvas {
   void setTransparentBackground() override { log("transparent"); }
   void moveTo(int x, int y) override { log("move " + point(x, y)); }
   void lineTo(int x, int y) override { log("line " + point(x, y)); }
-  void setPixel(int x, int y, Colour c) override { log("pixel " + point(x, y) + " " + colour(c)); }
+  void setPixel(int x, int y, Colour c) override {
+    ++pixels;
+    if (recordPixels) log("pixel " + point(x, y) + " " + colour(c));
+  }
   void ellipse(int l, int t, int r, int b) override {
     log("ellipse " + point(l, t) + " " + point(r, b));
   }
@@ -47,6 +50,8 @@ class RecordingCanvas final : public Canvas {
 
   std::vector<std::string> calls;
   std::u16string lastUtf16;
+  long pixels = 0;           // setPixel calls, recorded or not
+  bool recordPixels = true;  // ten thousand a frame: tests of whole frames turn this off
 
  private:
   void log(std::string call) { calls.push_back(std::move(call)); }

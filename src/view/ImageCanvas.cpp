@@ -1,0 +1,365 @@
+#include "view/ImageCanvas.h"
+
+#include <QPainter>
+#include <QStringView>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <utility>
+
+namespace {
+
+// One period of each broken pen, pixel by pixel: dash 18 on, 6 off;
+// dash-dot 9 on, 6 off, 3 on, 6 off.
+constexpr int kDashPeriod = 24;
+constexpr std::array<bool, kDashPeriod> pattern(PenStyle style) {
+  std::array<bool, kDashPeriod> on{};
+  for (int i = 0; i < kDashPeriod; ++i) {
+    on[i] = style == PenStyle::Dash ? i < 18 : (i < 9 || (i >= 15 && i < 18));
+  }
+  return on;
+}
+constexpr std::array<bool, kDashPeriod> kDash = pattern(PenStyle::Dash);
+constexpr std::array<bool, kDashPeriod> kDashDot = pattern(PenStyle::DashDot);
+
+int clampToInt(double value) {
+  constexpr double lo = std::numeric_limits<int>::min();
+  constexpr double hi = std::numeric_limits<int>::max();
+  return static_cast<int>(std::clamp(std::round(value), lo, hi));
+}
+
+// A half-open interval of columns [first, last]; empty when first > last.
+struct Columns {
+  std::int64_t first = 1;
+  std::int64_t last = 0;
+  bool empty() const { return first > last; }
+};
+
+Columns intersect(Columns a, Columns b) {
+  return {std::max(a.first, b.first), std::min(a.last, b.last)};
+}
+
+// The rows of the ellipse inscribed in a box; a pixel belongs to it when its
+// centre does, which keeps every row symmetric and never leaves the box.
+class EllipseRows {
+ public:
+  EllipseRows(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+      : top_(top),
+        bottom_(bottom),
+        cx_((static_cast<double>(left) + static_cast<double>(right)) / 2.0),
+        cy_((static_cast<double>(top) + static_cast<double>(bottom)) / 2.0),
+        a_(static_cast<double>(right - left) / 2.0),
+        b_(static_cast<double>(bottom - top) / 2.0) {}
+
+  Columns row(std::int64_t y) const {
+    if (y < top_ || y >= bottom_) return {};
+    const double u = (static_cast<double>(y) + 0.5 - cy_) / b_;
+    const double halfWidth = a_ * std::sqrt(std::max(0.0, 1.0 - u * u));
+    return {static_cast<std::int64_t>(std::ceil(cx_ - halfWidth - 0.5)),
+            static_cast<std::int64_t>(std::floor(cx_ + halfWidth - 0.5))};
+  }
+
+ private:
+  std::int64_t top_;
+  std::int64_t bottom_;
+  double cx_;
+  double cy_;
+  double a_;
+  double b_;
+};
+
+}  // namespace
+
+ImageCanvas::ImageCanvas() {
+  selectFont(font_);
+}
+
+ImageCanvas::ImageCanvas(QImage* image) : ImageCanvas() {
+  bind(image);
+}
+
+void ImageCanvas::bind(QImage* image) {
+  image_ = nullptr;
+  bits_ = nullptr;
+  stride_ = width_ = height_ = 0;
+  if (image == nullptr || image->isNull() || image->format() != QImage::Format_RGB32) return;
+  image_ = image;
+  bits_ = reinterpret_cast<std::uint32_t*>(image->bits());
+  stride_ = image->bytesPerLine() / 4;
+  width_ = image->width();
+  height_ = image->height();
+}
+
+void ImageCanvas::refreshBits() {
+  if (image_ != nullptr) bits_ = reinterpret_cast<std::uint32_t*>(image_->bits());
+}
+
+void ImageCanvas::selectPen(const Pen& pen) {
+  pen_ = pen;
+}
+
+void ImageCanvas::selectBrush(const Brush& brush) {
+  brush_ = brush;
+}
+
+void ImageCanvas::selectFont(const Font& font) {
+  font_ = font;
+  qFont_ = QFont();
+  if (!font.face.empty()) qFont_.setFamily(QString::fromStdString(font.face));
+  // Where the face is missing, any sans face looks closer than a serif one.
+  qFont_.setStyleHint(QFont::SansSerif);
+  if (font.tenthsOfPoint > 0) {
+    // Points at 96 dots per inch, whatever the screen claims, so that the
+    // picture's layout is the same everywhere.
+    const double pixels = font.tenthsOfPoint / 10.0 * 96.0 / 72.0;
+    qFont_.setPixelSize(std::clamp(static_cast<int>(std::lround(pixels)), 1, 1000));
+  }
+  metrics_.reset();
+}
+
+const QFontMetrics& ImageCanvas::metrics() {
+  if (!metrics_) metrics_.emplace(qFont_);
+  return *metrics_;
+}
+
+void ImageCanvas::moveTo(int x, int y) {
+  currentX_ = x;
+  currentY_ = y;
+}
+
+void ImageCanvas::lineTo(int x, int y) {
+  line(currentX_, currentY_, x, y, 0);
+  moveTo(x, y);
+}
+
+int ImageCanvas::penWidth() const {
+  return std::clamp(pen_.width, 1, kMaxPenWidth);
+}
+
+bool ImageCanvas::penOn(std::int64_t step) const {
+  // Wide pens are always solid, as on the classic desktop interface.
+  if (pen_.style == PenStyle::Solid || penWidth() > 1) return true;
+  const auto& on = pen_.style == PenStyle::Dash ? kDash : kDashDot;
+  return on[static_cast<std::size_t>(step % kDashPeriod)];
+}
+
+void ImageCanvas::span(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t pixel) {
+  std::fill(bits_ + y * stride_ + x0, bits_ + y * stride_ + x1 + 1, pixel);
+}
+
+void ImageCanvas::plotSquare(std::int64_t x, std::int64_t y, int w, std::uint32_t pixel) {
+  const std::int64_t x0 = std::max<std::int64_t>(x - (w - 1) / 2, 0);
+  const std::int64_t x1 = std::min<std::int64_t>(x - (w - 1) / 2 + w - 1, width_ - 1);
+  const std::int64_t y0 = std::max<std::int64_t>(y - (w - 1) / 2, 0);
+  const std::int64_t y1 = std::min<std::int64_t>(y - (w - 1) / 2 + w - 1, height_ - 1);
+  if (x0 > x1) return;
+  for (std::int64_t row = y0; row <= y1; ++row) span(row, x0, x1, pixel);
+}
+
+std::int64_t ImageCanvas::line(int x0, int y0, int x1, int y1, std::int64_t phase) {
+  const std::int64_t dx = std::int64_t{x1} - x0;
+  const std::int64_t dy = std::int64_t{y1} - y0;
+  const std::uint64_t adx = static_cast<std::uint64_t>(dx < 0 ? -dx : dx);
+  const std::uint64_t ady = static_cast<std::uint64_t>(dy < 0 ? -dy : dy);
+  const std::uint64_t steps = std::max(adx, ady);  // pixels in the line, end excluded
+  const std::int64_t after = (phase + static_cast<std::int64_t>(steps % kDashPeriod)) % kDashPeriod;
+  if (steps == 0 || bits_ == nullptr) return after;
+
+  // Clip the ideal line to the box in which a painted point can still touch
+  // the image, grown by one because a pixel strays up to half a pixel from
+  // the ideal line. Liang–Barsky in doubles: exact enough for 2^32 pixels.
+  const int w = penWidth();
+  const double xLo = -(w / 2) - 1.0;
+  const double yLo = xLo;
+  const double xHi = static_cast<double>(width_ - 1 + (w - 1) / 2) + 1.0;
+  const double yHi = static_cast<double>(height_ - 1 + (w - 1) / 2) + 1.0;
+  double t0 = 0.0;
+  double t1 = 1.0;
+  const auto within = [&](double p, double q) {  // keeps the t with p t <= q
+    if (p == 0.0) return q >= 0.0;
+    const double t = q / p;
+    if (p < 0.0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    return t0 <= t1;
+  };
+  const double fx = x0;
+  const double fy = y0;
+  if (!within(-static_cast<double>(dx), fx - xLo) || !within(static_cast<double>(dx), xHi - fx) ||
+      !within(-static_cast<double>(dy), fy - yLo) || !within(static_cast<double>(dy), yHi - fy)) {
+    return after;
+  }
+  const double n = static_cast<double>(steps);
+  const std::uint64_t first = static_cast<std::uint64_t>(std::max(0.0, std::floor(t0 * n) - 2.0));
+  const std::uint64_t end = static_cast<std::uint64_t>(std::min(n, std::ceil(t1 * n) + 2.0));
+
+  // Bresenham along the major axis, entered directly at step `first`:
+  // minor offset q = round-half-up(i * minor / major), kept as
+  // 2 i minor + major = 2 major q + r with 0 <= r < 2 major.
+  const bool xMajor = adx >= ady;
+  const std::uint64_t major = xMajor ? adx : ady;
+  const std::uint64_t minor = xMajor ? ady : adx;
+  const std::uint64_t product = first * minor;  // < 2^64: both factors < 2^32
+  const std::uint64_t head = 2 * (product % major) + major;
+  std::uint64_t q = product / major + head / (2 * major);
+  std::uint64_t r = head % (2 * major);
+  const std::int64_t sx = dx < 0 ? -1 : 1;
+  const std::int64_t sy = dy < 0 ? -1 : 1;
+  const std::uint32_t pixel = toPixel(pen_.colour);
+  for (std::uint64_t i = first; i < end; ++i) {
+    if (penOn(phase + static_cast<std::int64_t>(i % kDashPeriod))) {
+      const auto a = static_cast<std::int64_t>(i);
+      const auto b = static_cast<std::int64_t>(q);
+      const std::int64_t x = x0 + sx * (xMajor ? a : b);
+      const std::int64_t y = y0 + sy * (xMajor ? b : a);
+      if (w == 1) {
+        plot(x, y, pixel);
+      } else {
+        plotSquare(x, y, w, pixel);
+      }
+    }
+    r += 2 * minor;
+    if (r >= 2 * major) {
+      r -= 2 * major;
+      ++q;
+    }
+  }
+  return after;
+}
+
+void ImageCanvas::ellipse(int left, int top, int right, int bottom) {
+  std::int64_t l = left;
+  std::int64_t t = top;
+  std::int64_t r = right;
+  std::int64_t b = bottom;
+  if (r < l) std::swap(l, r);
+  if (b < t) std::swap(t, b);
+  if (r == l || b == t || bits_ == nullptr) return;
+
+  const EllipseRows rows(l, t, r, b);
+  const int w = penWidth();
+  const std::uint32_t fill = toPixel(brush_.colour);
+  const std::uint32_t rim = toPixel(pen_.colour);
+  const Columns image{0, width_ - 1};
+  // Only the rows that show; each row's span comes straight from the equation.
+  for (std::int64_t y = std::max<std::int64_t>(t, 0); y < std::min(b, height_); ++y) {
+    const Columns all = rows.row(y);
+    if (all.empty()) continue;
+    // The interior is what lies at least the pen's width from the outside,
+    // sideways and up and down; rows are nested, so the rows w above and w
+    // below bound all those in between.
+    const Columns inner =
+        intersect(intersect({all.first + w, all.last - w}, rows.row(y - w)), rows.row(y + w));
+    const auto paint = [&](Columns c, std::uint32_t pixel) {
+      c = intersect(c, image);
+      if (!c.empty()) span(y, c.first, c.last, pixel);
+    };
+    if (inner.empty()) {
+      paint(all, rim);
+    } else {
+      paint({all.first, inner.first - 1}, rim);
+      paint(inner, fill);
+      paint({inner.last + 1, all.last}, rim);
+    }
+  }
+}
+
+void ImageCanvas::fillRect(int x, int y, int width, int height, Colour colour) {
+  if (bits_ == nullptr || width <= 0 || height <= 0) return;
+  const std::int64_t x0 = std::max<std::int64_t>(x, 0);
+  const std::int64_t x1 = std::min<std::int64_t>(std::int64_t{x} + width, width_) - 1;
+  const std::int64_t y0 = std::max<std::int64_t>(y, 0);
+  const std::int64_t y1 = std::min<std::int64_t>(std::int64_t{y} + height, height_) - 1;
+  if (x0 > x1 || y0 > y1) return;
+  const std::uint32_t pixel = toPixel(colour);
+  if (x0 == 0 && x1 == width_ - 1 && stride_ == width_) {
+    // Whole rows of a tightly packed image are one run of memory.
+    std::fill(bits_ + y0 * stride_, bits_ + (y1 + 1) * stride_, pixel);
+    return;
+  }
+  for (std::int64_t row = y0; row <= y1; ++row) span(row, x0, x1, pixel);
+}
+
+QRect ImageCanvas::textArea(std::int64_t x, std::int64_t y, int textWidth,
+                            const QRect& clip) const {
+  // Glyphs may overhang their advance a little on either side.
+  const std::int64_t slack = metrics_->height();
+  const std::int64_t x0 = std::max<std::int64_t>(x - slack, clip.left());
+  const std::int64_t x1 = std::min<std::int64_t>(x + textWidth + slack, clip.right());
+  const std::int64_t y0 = std::max<std::int64_t>(y, clip.top());
+  const std::int64_t y1 = std::min<std::int64_t>(y + metrics_->height(), clip.bottom());
+  if (x0 > x1 || y0 > y1) return {};
+  return QRect(QPoint(static_cast<int>(x0), static_cast<int>(y0)),
+               QPoint(static_cast<int>(x1), static_cast<int>(y1)));
+}
+
+void ImageCanvas::textOut(int x, int y, std::string_view text) {
+  if (bits_ == nullptr || text.empty()) return;
+  const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  const QFontMetrics& m = metrics();
+  const QRect imageRect(0, 0, static_cast<int>(width_), static_cast<int>(height_));
+  if (textArea(x, y, m.horizontalAdvance(string), imageRect).isEmpty()) return;
+  {
+    QPainter painter(image_);
+    painter.setFont(qFont_);
+    painter.setPen(textPen_);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.drawText(QPoint(x, y + m.ascent()), string);
+  }
+  refreshBits();
+}
+
+void ImageCanvas::drawText(int left, int top, int right, int bottom, std::u16string_view text) {
+  if (bits_ == nullptr || text.empty() || right <= left || bottom <= top) return;
+  const std::int64_t x0 = std::max<std::int64_t>(left, 0);
+  const std::int64_t x1 = std::min<std::int64_t>(right, width_) - 1;
+  const std::int64_t y0 = std::max<std::int64_t>(top, 0);
+  const std::int64_t y1 = std::min<std::int64_t>(bottom, height_) - 1;
+  if (x0 > x1 || y0 > y1) return;
+  const QRect clip(QPoint(static_cast<int>(x0), static_cast<int>(y0)),
+                   QPoint(static_cast<int>(x1), static_cast<int>(y1)));
+  const QString string = QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
+  const QFontMetrics& m = metrics();
+  if (textArea(left, top, m.horizontalAdvance(string), clip).isEmpty()) return;
+  {
+    QPainter painter(image_);
+    painter.setClipRect(clip);
+    painter.setFont(qFont_);
+    painter.setPen(textPen_);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.drawText(QPoint(left, top + m.ascent()), string);
+  }
+  refreshBits();
+}
+
+void ImageCanvas::angleArc(int x, int y, int radius, float start, float sweep) {
+  // A meaningless arc draws nothing rather than something arbitrary.
+  if (!std::isfinite(start) || !std::isfinite(sweep) || radius < 0) return;
+  const double r = radius;
+  const auto at = [&](double degrees) {
+    const double angle = degrees * std::numbers::pi / 180.0;
+    return std::pair{clampToInt(x + r * std::cos(angle)), clampToInt(y - r * std::sin(angle))};
+  };
+  const auto [startX, startY] = at(start);
+  lineTo(startX, startY);
+  if (sweep == 0.0f) return;
+
+  // More than a turn paints the whole circle once, then the remainder, so the
+  // arc still ends at start + sweep.
+  double turn = std::fabs(static_cast<double>(sweep));
+  if (turn > 360.0) turn = 360.0 + std::fmod(turn - 360.0, 360.0);
+  const double drawn = std::copysign(turn, static_cast<double>(sweep));
+  // Chords at most an eighth of a pixel away from the circle.
+  const double radians = turn * std::numbers::pi / 180.0;
+  const int chords = static_cast<int>(std::clamp(std::ceil(radians * std::sqrt(r)), 1.0, 1e6));
+  std::int64_t phase = 0;
+  for (int i = 1; i <= chords; ++i) {
+    const auto [nextX, nextY] = at(start + drawn * i / chords);
+    phase = line(currentX_, currentY_, nextX, nextY, phase);
+    moveTo(nextX, nextY);
+  }
+}

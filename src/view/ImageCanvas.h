@@ -1,0 +1,110 @@
+#pragma once
+// A Canvas that paints straight into the memory of a 32-bit QImage.
+//
+// Pixels, lines, ellipses and rectangles are written by hand into the image
+// rows: the animation sets ten thousand tracer pixels every frame, and a
+// painter per pixel would cost more than the whole picture. Only text goes
+// through a QPainter, because glyphs need the toolkit's rasteriser.
+//
+// Every coordinate is welcome, including the extremes of int: shapes are
+// clipped analytically before any pixel is visited, so a line or an ellipse
+// costs what its visible part costs, and nothing is ever written outside the
+// image.
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPen>
+#include <cstdint>
+#include <optional>
+
+#include "view/Canvas.h"
+
+class ImageCanvas final : public Canvas {
+ public:
+  // Wider pens are drawn as this width, so that a stray width cannot make a
+  // single line cost minutes.
+  static constexpr int kMaxPenWidth = 100;
+
+  ImageCanvas();
+  // The canvas draws on `image` until it is bound to another one; `image` must
+  // be Format_RGB32 and outlive the binding. A null pointer, a null image or
+  // another format leave the canvas drawing nothing.
+  explicit ImageCanvas(QImage* image);
+  ImageCanvas(const ImageCanvas&) = delete;
+  ImageCanvas& operator=(const ImageCanvas&) = delete;
+
+  // Takes the image's memory once; call again whenever the image is replaced.
+  void bind(QImage* image);
+
+  void selectPen(const Pen& pen) override;
+  void selectBrush(const Brush& brush) override;
+  void selectFont(const Font& font) override;
+  void setTransparentBackground() override { transparentBackground_ = true; }
+
+  void moveTo(int x, int y) override;
+  // Draws up to but not including (x, y), so that joined lines never paint
+  // their shared corner twice.
+  void lineTo(int x, int y) override;
+  void setPixel(int x, int y, Colour colour) override { plot(x, y, toPixel(colour)); }
+  // The ellipse inscribed in [left, right) x [top, bottom): the interior in
+  // the brush colour, a rim as thick as the pen in the pen colour.
+  void ellipse(int left, int top, int right, int bottom) override;
+  void fillRect(int x, int y, int width, int height, Colour colour) override;
+  void textOut(int x, int y, std::string_view text) override;
+  // The rectangle is [left, right) x [top, bottom).
+  void drawText(int left, int top, int right, int bottom, std::u16string_view text) override;
+  void angleArc(int x, int y, int radius, float start, float sweep) override;
+
+  int currentX() const { return currentX_; }
+  int currentY() const { return currentY_; }
+  const Pen& pen() const { return pen_; }
+  const Brush& brush() const { return brush_; }
+  const QFont& font() const { return qFont_; }
+  bool transparentBackground() const { return transparentBackground_; }
+
+  static constexpr std::uint32_t toPixel(Colour c) {
+    return 0xff000000u | std::uint32_t{c.red} << 16 | std::uint32_t{c.green} << 8 | c.blue;
+  }
+
+ private:
+  void plot(std::int64_t x, std::int64_t y, std::uint32_t pixel) {
+    if (x >= 0 && y >= 0 && x < width_ && y < height_) bits_[y * stride_ + x] = pixel;
+  }
+  // A w x w square around (x, y): how a wide pen paints one point.
+  void plotSquare(std::int64_t x, std::int64_t y, int w, std::uint32_t pixel);
+  // Fills columns [x0, x1] of row y, both ends already clipped.
+  void span(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t pixel);
+  // The pixels from (x0, y0) up to but not including (x1, y1) with the current
+  // pen; `phase` is where in the dash pattern the first pixel falls, and the
+  // phase after the last pixel is returned so that polylines keep their rhythm.
+  std::int64_t line(int x0, int y0, int x1, int y1, std::int64_t phase);
+  int penWidth() const;
+  // Whether the pixel `step` pixels into a line of the current pen is painted.
+  bool penOn(std::int64_t step) const;
+  // The text's bounding box in image coordinates clipped to `clip`; empty when
+  // nothing of it can show, which also keeps huge coordinates away from Qt.
+  QRect textArea(std::int64_t x, std::int64_t y, int textWidth, const QRect& clip) const;
+  // A painter may have detached a shared image; take its memory again.
+  void refreshBits();
+  const QFontMetrics& metrics();
+
+  QImage* image_ = nullptr;
+  std::uint32_t* bits_ = nullptr;  // first pixel of the bound image
+  std::int64_t stride_ = 0;        // pixels from one row to the next
+  std::int64_t width_ = 0;         // pixels
+  std::int64_t height_ = 0;        // pixels
+
+  Pen pen_;
+  Brush brush_;
+  Font font_;
+  QFont qFont_;  // font_ realised
+  // Of qFont_, for ascent and text extent; made on first use, because font
+  // metrics need the application object and a canvas may be made before it.
+  std::optional<QFontMetrics> metrics_;
+  QPen textPen_{Qt::black};  // text is always black
+  bool transparentBackground_ = false;
+
+  int currentX_ = 0;
+  int currentY_ = 0;
+};

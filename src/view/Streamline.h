@@ -1,0 +1,30 @@
+#pragma once
+// A tracer run from the left of the picture to the end of its path in one
+// go, every position recorded, drawn as a green polyline.
+
+#include <cstddef>
+#include <vector>
+
+#include "model/Tracer.h"
+#include "view/Pen.h"
+
+struct PathPoint {
+  double x = 0.0;  // pixels
+  double y = 0.0;  // pixels
+};
+
+class Streamline final : public Tracer {
+ public:
+  // A path never holds more positions than this; a tracer brought to rest
+  // inside the picture would otherwise trace forever.
+  static constexpr std::size_t kMaxPoints = 100000;
+
+  // Runs the path from (-200, startY); a path that runs into the leading
+  // edge is dropped.
+  void trace(FlowModel& model, double startY);
+  void draw(Canvas& canvas, FlowModel& model) override;
+
+  Pen pen{PenStyle::Solid, 1, Colour{0, 255, 0}};
+  double startY = 15.0;           // pixels, of the last trace
+  std::vector<PathPoint> points;  // the recorded path
+};

@@ -1,0 +1,8 @@
+add_executable(test_view_core
+  ${CMAKE_CURRENT_LIST_DIR}/TracerTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SceneTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FlowAnimationTest.cpp
+)
+target_include_directories(test_view_core PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(test_view_core PRIVATE zerkon_view_core GTest::gtest_main)
+gtest_discover_tests(test_view_core DISCOVERY_TIMEOUT 60)
