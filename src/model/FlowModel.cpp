@@ -204,6 +204,32 @@ double FlowModel::facePressure(FlowZone& first, FlowZone& second, int x, int y) 
   return p;
 }
 
+FacePressures FlowModel::facePressures() {
+  // Each face is asked of its own pair of zones, the upper face first; no
+  // side test is made.
+  FacePressures faces{pressure, pressure};
+  const int x = toInt(centreX);
+  if (angle > kSampleAngle)
+    faces.above =
+        facePressure(*zones[kUpperFan], *zones[kUpperShock], x, toInt(centreY - kFaceOffset));
+  if (angle > kSampleAngle)
+    faces.below =
+        facePressure(*zones[kLowerShock], *zones[kLowerFan], x, toInt(centreY + kFaceOffset));
+  return faces;
+}
+
+FacePressures FlowModel::peekFacePressures() {
+  FanZone& lower = lowerFan();
+  FanZone& upper = upperFan();
+  const double saved[] = {lower.lastValue, lower.lastChange, upper.lastValue, upper.lastChange};
+  const FacePressures faces = facePressures();
+  lower.lastValue = saved[0];
+  lower.lastChange = saved[1];
+  upper.lastValue = saved[2];
+  upper.lastChange = saved[3];
+  return faces;
+}
+
 void FlowModel::drawScene(Canvas& canvas) {
   const double cx = centreX;
   const double cy = centreY;
@@ -231,15 +257,9 @@ void FlowModel::drawScene(Canvas& canvas) {
   canvas.moveTo(toInt(cx - kReferenceLength), centreYi);
   canvas.lineTo(centreXi, centreYi);
 
-  // Force estimate from the pressures 20 pixels above and below the centre,
-  // the upper face first.
-  double above = pressure;
-  double below = pressure;
-  if (a > kSampleAngle)
-    above = facePressure(*zones[kUpperFan], *zones[kUpperShock], centreXi, toInt(cy - kFaceOffset));
-  if (a > kSampleAngle)
-    below = facePressure(*zones[kLowerShock], *zones[kLowerFan], centreXi, toInt(cy + kFaceOffset));
-  const double force = (below - above) * kForceScale;
+  // Force estimate from the pressures 20 pixels above and below the centre.
+  const FacePressures faces = facePressures();
+  const double force = (faces.below - faces.above) * kForceScale;
   if (force > kMinForce) {
     const double fx = force * std::sin(a);
     const double fy = force * std::cos(a);

@@ -33,6 +33,12 @@ struct FreeStreamDerived {
   double specificVolume = 0.0;  // m^3/kg
 };
 
+// The pressures on the two faces of the plate, 20 pixels from its centre.
+struct FacePressures {
+  double above = 0.0;  // Pa
+  double below = 0.0;  // Pa
+};
+
 // The local state of the gas at one point.
 struct FlowSample {
   double temperature = 0.0;     // K
@@ -82,6 +88,11 @@ class FlowModel {
   FlowSample sample(int x, int y, const FreeStream& freeStream);
   // Plate, free-stream lines, force estimate, angle and zone fronts.
   void drawScene(Canvas& canvas);
+  // The face pressures of the force estimate, the upper face asked first.
+  FacePressures facePressures();
+  // The same for an onlooker: the fans' sampling scratch is left as it was,
+  // so the animation cannot tell it was asked.
+  FacePressures peekFacePressures();
 
   LowerShock& lowerShock() const;
   LowerFan& lowerFan() const;
