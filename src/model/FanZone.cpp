@@ -117,12 +117,20 @@ void LowerFan::configure(int originX_, int originY_, bool lowerSide_, double pla
   lastRayAngle = firstRayAngle - plateAngle * kTwoThirds + 0.00001;
   // The gas leaves at the free-stream speed.
   upstream.velocity = model.velocity;
+  firstRayTangent = std::tan(firstRayAngle);
+  lastRayTangent = std::tan(lastRayAngle);
+  // Along the plate on the first ray, horizontal on the last.
+  const double v = upstream.velocity;
+  entryAlong = -v * std::cos(plateAngle + kPi - firstRayAngle);
+  entryAcross = v * std::sin(plateAngle + kPi - firstRayAngle);
+  exitAlong = v * std::cos(lastRayAngle);
+  exitAcross = v * std::sin(lastRayAngle);
 }
 
 int LowerFan::classify(int x, int y) const {
   const double dy = asDouble(static_cast<std::int64_t>(y) - originY);
-  const double x1 = originX + dy / std::tan(firstRayAngle);
-  const double x2 = originX + dy / std::tan(lastRayAngle);
+  const double x1 = originX + dy / firstRayTangent;
+  const double x2 = originX + dy / lastRayTangent;
   if (x < x1) return -1;
   if (x > x2) return 1;
   return 0;
@@ -135,13 +143,7 @@ void LowerFan::deflect(Tracer& tracer) {
   FanZone::deflect(tracer);
   if (currentClass != 0) return;
   const double beta = polarAngle(tracer.x, tracer.y);
-  const double v = upstream.velocity;
-  const double t1 = firstRayAngle;
-  const double t2 = lastRayAngle;
-  const double a = plateAngle;
-  // Along the plate on the first ray, horizontal on the last.
-  const Blend e = blend(-v * std::cos(a + kPi - t1), v * std::sin(a + kPi - t1), v * std::cos(t2),
-                        v * std::sin(t2), beta);
+  const Blend e = blend(entryAlong, entryAcross, exitAlong, exitAcross, beta);
   tracer.vy = (e.along * std::sin(beta) - e.across * std::cos(beta)) * kPixelsPerStepPerMs;
   tracer.vx = (e.along * std::cos(beta) + e.across * std::sin(beta)) * kPixelsPerStepPerMs;
 }
@@ -153,12 +155,20 @@ void UpperFan::configure(int originX_, int originY_, bool lowerSide_, double pla
   const double mu = std::asin(1 / upstream.mach);
   firstRayAngle = -mu;
   lastRayAngle = plateAngle * 0.5 - mu - 0.0001;
+  firstRayTangent = std::tan(std::abs(firstRayAngle));
+  lastRayTangent = std::tan(std::abs(lastRayAngle));
+  // Horizontal on the first ray, along the plate on the last.
+  const double v = upstream.velocity;
+  entryAlong = v * std::cos(-firstRayAngle);
+  entryAcross = v * std::sin(-firstRayAngle);
+  exitAlong = v * std::cos(plateAngle - lastRayAngle);
+  exitAcross = v * std::sin(plateAngle - lastRayAngle);
 }
 
 int UpperFan::classify(int x, int y) const {
   const double dy = asDouble(static_cast<std::int64_t>(originY) - y);
-  const double x1 = originX + dy / std::tan(std::abs(firstRayAngle));
-  const double x2 = originX + dy / std::tan(std::abs(lastRayAngle));
+  const double x1 = originX + dy / firstRayTangent;
+  const double x2 = originX + dy / lastRayTangent;
   if (x < x1) return -1;
   if (x > x2) return 1;
   return 0;
@@ -169,13 +179,7 @@ void UpperFan::deflect(Tracer& tracer) {
   FanZone::deflect(tracer);
   if (currentClass != 0) return;
   const double beta = polarAngle(tracer.x, tracer.y);
-  const double v = upstream.velocity;
-  const double t1 = firstRayAngle;
-  const double t2 = lastRayAngle;
-  const double a = plateAngle;
-  // Horizontal on the first ray, along the plate on the last.
-  const Blend e =
-      blend(v * std::cos(-t1), v * std::sin(-t1), v * std::cos(a - t2), v * std::sin(a - t2), beta);
+  const Blend e = blend(entryAlong, entryAcross, exitAlong, exitAcross, beta);
   tracer.vy = (e.along * std::sin(beta) + e.across * std::cos(beta)) * kPixelsPerStepPerMs;
   tracer.vx = (e.along * std::cos(beta) - e.across * std::sin(beta)) * kPixelsPerStepPerMs;
 }

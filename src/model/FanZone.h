@@ -45,6 +45,16 @@ class FanZone : public FlowZone {
     double across;
   };
   Blend blend(double a, double a2, double b, double b2, double beta) const;
+
+  // Fixed for a configuration, and on every tracer's path: the tangents of
+  // the two rays' angles as classify uses them, and the entry and exit
+  // velocity components of the turn, m/s.
+  double firstRayTangent = 0.0;
+  double lastRayTangent = 0.0;
+  double entryAlong = 0.0;
+  double entryAcross = 0.0;
+  double exitAlong = 0.0;
+  double exitAcross = 0.0;
 };
 
 class LowerFan final : public FanZone {

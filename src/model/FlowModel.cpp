@@ -79,8 +79,18 @@ bool FlowModel::isAbovePlate(int x, int y) const {
 }
 
 double FlowModel::distanceToLeadingEdge(double px, double py) const {
-  const double dx = centreX - halfLength * std::cos(angle) - px;
-  const double dy = centreY - halfLength * std::sin(angle) - py;
+  EdgeCache& e = leadingEdge;
+  if (!(e.angle == angle && e.centreX == centreX && e.centreY == centreY &&
+        e.halfLength == halfLength)) {
+    e = {angle,
+         centreX,
+         centreY,
+         halfLength,
+         centreX - halfLength * std::cos(angle),
+         centreY - halfLength * std::sin(angle)};
+  }
+  const double dx = e.x - px;
+  const double dy = e.y - py;
   return std::sqrt(dx * dx + dy * dy);
 }
 

@@ -3,6 +3,7 @@
 // the plate, configured together and asked in a fixed order.
 
 #include <array>
+#include <limits>
 #include <memory>
 
 #include "model/FlowZone.h"
@@ -116,6 +117,19 @@ class FlowModel {
   double leadingEdgeY = 0.0;           // pixels, as of the last turn of the plate
 
  private:
+  // The leading edge, remembered for the geometry it was computed from: every
+  // tracer step measures its distance, and cos/sin of an unchanged angle are
+  // the very same doubles.
+  struct EdgeCache {
+    double angle = std::numeric_limits<double>::quiet_NaN();
+    double centreX = 0.0;
+    double centreY = 0.0;
+    double halfLength = 0.0;
+    double x = 0.0;  // pixels
+    double y = 0.0;  // pixels
+  };
+  mutable EdgeCache leadingEdge;
+
   // The pressure on one face, from the pair of zones of that side.
   double facePressure(FlowZone& first, FlowZone& second, int x, int y) const;
 };

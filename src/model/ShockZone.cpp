@@ -74,12 +74,13 @@ void LowerShock::configure(int originX_, int originY_, bool lowerSide_, double p
                        temperature, velocity);
   frontAngle = plateAngle * kFrontSlope + kLowerFrontAtZero;
   if (frontAngle > kHalfPi) frontAngle = kHalfPi;
+  frontTangent = std::tan(plateAngle + frontAngle);
 }
 
 int LowerShock::classify(int x, int y) const {
   // Where the front crosses row y.
   const double dy = static_cast<double>(static_cast<std::int64_t>(y) - originY);
-  const double xf = originX + dy / std::tan(plateAngle + frontAngle);
+  const double xf = originX + dy / frontTangent;
   // A row whose crossing lies at or left of the picture's left border counts
   // as wholly behind the shock.
   if (xf > 0 && x < xf) return -1;
@@ -89,7 +90,7 @@ int LowerShock::classify(int x, int y) const {
 void LowerShock::deflect(Tracer& tracer) {
   if (tracer.turned || tracer.vy != 0) return;
   if (tracer.y <= originY) return;
-  const double xf = originX + (tracer.y - originY) / std::tan(plateAngle + frontAngle);
+  const double xf = originX + (tracer.y - originY) / frontTangent;
   // More than one step away from the front: not yet.
   if (xf > 0 && std::abs(tracer.x - xf) > tracer.vx) return;
   const double v = upstream.velocity;
@@ -118,6 +119,7 @@ void UpperShock::configure(int originX_, int originY_, bool lowerSide_, double p
   // A faster free stream tilts the front further downstream.
   frontAngle =
       (1 - model.velocity * kPerVelocity) * kThirdPi + plateAngle * kFrontSlope - kEighthPi;
+  frontSine = std::sin(plateAngle - frontAngle);
 }
 
 int UpperShock::classify(int x, int y) const {
@@ -125,7 +127,7 @@ int UpperShock::classify(int x, int y) const {
   const double dx = static_cast<double>(static_cast<std::int64_t>(originX) - x);
   const double r = std::sqrt(dy * dy + dx * dx);
   // The x of the front point at the same distance from the trailing edge.
-  const double xs = originX + r * std::sin(plateAngle - frontAngle);
+  const double xs = originX + r * frontSine;
   return xs > x ? -1 : 1;
 }
 

@@ -34,6 +34,9 @@ class LowerShock final : public ShockZone {
                  double pressure, double temperature, double velocity) override;
   void draw(Canvas& canvas) const override;
   int classify(int x, int y) const override;
+
+ private:
+  double frontTangent = 0.0;  // tan(alpha + beta), as of the last configuration
 };
 
 class UpperShock final : public ShockZone {
@@ -44,4 +47,7 @@ class UpperShock final : public ShockZone {
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
   int classify(int x, int y) const override;
+
+ private:
+  double frontSine = 0.0;  // sin(alpha - beta), as of the last configuration
 };

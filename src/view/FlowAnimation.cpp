@@ -66,6 +66,11 @@ void FlowAnimation::compose() {
 }
 
 void FlowAnimation::onTick() {
+  advance();
+  compose();
+}
+
+void FlowAnimation::advance() {
   for (std::size_t i = 0; i < tracerList.size(); ++i) {
     model.applyZones(tracerList[i]);
     if (!tracerList[i].step(model)) respawnTracer(i);
@@ -74,7 +79,6 @@ void FlowAnimation::onTick() {
     model.applyZones(*bubbleList[i]);
     if (!bubbleList[i]->step(model)) respawnBubble(i);
   }
-  compose();
 }
 
 void FlowAnimation::onMouseMove(int buttons, int x, int y) {

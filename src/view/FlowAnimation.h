@@ -42,7 +42,10 @@ class FlowAnimation {
   void retrace();
   // A whole frame: white, tracers, bubbles, streamlines, scene; then shown.
   void compose();
+  // One timer tick: advance(), then a whole frame.
   void onTick();
+  // The zone pass, the step and the respawns of one tick, without drawing.
+  void advance();
   // A paint request composes a frame, and so moves the tracers a step.
   void onDrawItem() { compose(); }
   // With the left button held the plate follows the mouse; otherwise the

@@ -42,9 +42,11 @@ void FrameBuffer::blit(QImage& target, int x, int y) const {
     const auto* from =
         reinterpret_cast<const std::uint32_t*>(bitmap.constScanLine(static_cast<int>(row)));
     auto* to = reinterpret_cast<std::uint32_t*>(target.scanLine(static_cast<int>(row + y)));
+    // A select rather than a conditional store, so the loop vectorises.
     for (std::int64_t column = x0; column < x1; ++column) {
       const std::uint32_t pixel = from[column];
-      if ((pixel & 0x00ffffffu) != key) to[column + x] = pixel | 0xff000000u;
+      const std::uint32_t old = to[column + x];
+      to[column + x] = (pixel & 0x00ffffffu) == key ? old : pixel | 0xff000000u;
     }
   }
 }

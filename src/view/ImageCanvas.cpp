@@ -167,46 +167,56 @@ std::int64_t ImageCanvas::line(int x0, int y0, int x1, int y1, std::int64_t phas
   const std::int64_t after = (phase + static_cast<std::int64_t>(steps % kDashPeriod)) % kDashPeriod;
   if (steps == 0 || bits_ == nullptr) return after;
 
-  // Clip the ideal line to the box in which a painted point can still touch
-  // the image, grown by one because a pixel strays up to half a pixel from
-  // the ideal line. Liang–Barsky in doubles: exact enough for 2^32 pixels.
-  const int w = penWidth();
-  const double xLo = -(w / 2) - 1.0;
-  const double yLo = xLo;
-  const double xHi = static_cast<double>(width_ - 1 + (w - 1) / 2) + 1.0;
-  const double yHi = static_cast<double>(height_ - 1 + (w - 1) / 2) + 1.0;
-  double t0 = 0.0;
-  double t1 = 1.0;
-  const auto within = [&](double p, double q) {  // keeps the t with p t <= q
-    if (p == 0.0) return q >= 0.0;
-    const double t = q / p;
-    if (p < 0.0) {
-      t0 = std::max(t0, t);
-    } else {
-      t1 = std::min(t1, t);
-    }
-    return t0 <= t1;
-  };
-  const double fx = x0;
-  const double fy = y0;
-  if (!within(-static_cast<double>(dx), fx - xLo) || !within(static_cast<double>(dx), xHi - fx) ||
-      !within(-static_cast<double>(dy), fy - yLo) || !within(static_cast<double>(dy), yHi - fy)) {
-    return after;
-  }
-  const double n = static_cast<double>(steps);
-  const std::uint64_t first = static_cast<std::uint64_t>(std::max(0.0, std::floor(t0 * n) - 2.0));
-  const std::uint64_t end = static_cast<std::uint64_t>(std::min(n, std::ceil(t1 * n) + 2.0));
-
-  // Bresenham along the major axis, entered directly at step `first`:
-  // minor offset q = round-half-up(i * minor / major), kept as
-  // 2 i minor + major = 2 major q + r with 0 <= r < 2 major.
   const bool xMajor = adx >= ady;
   const std::uint64_t major = xMajor ? adx : ady;
   const std::uint64_t minor = xMajor ? ady : adx;
-  const std::uint64_t product = first * minor;  // < 2^64: both factors < 2^32
-  const std::uint64_t head = 2 * (product % major) + major;
-  std::uint64_t q = product / major + head / (2 * major);
-  std::uint64_t r = head % (2 * major);
+  const int w = penWidth();
+  // Bresenham along the major axis: minor offset q = round-half-up(i * minor
+  // / major), kept as 2 i minor + major = 2 major q + r with 0 <= r < 2 major.
+  std::uint64_t first = 0;
+  std::uint64_t end = steps;
+  std::uint64_t q = 0;
+  std::uint64_t r = major;
+  const auto inImage = [&](std::int64_t x, std::int64_t y) {
+    return x >= 0 && y >= 0 && x < width_ && y < height_;
+  };
+  // Short lines inside the picture (a streamline's segments) need no
+  // clipping; the general path below would find the whole line visible.
+  if (!inImage(x0, y0) || !inImage(x1, y1)) {
+    // Clip the ideal line to the box in which a painted point can still touch
+    // the image, grown by one because a pixel strays up to half a pixel from
+    // the ideal line. Liang–Barsky in doubles: exact enough for 2^32 pixels.
+    const double xLo = -(w / 2) - 1.0;
+    const double yLo = xLo;
+    const double xHi = static_cast<double>(width_ - 1 + (w - 1) / 2) + 1.0;
+    const double yHi = static_cast<double>(height_ - 1 + (w - 1) / 2) + 1.0;
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const auto within = [&](double p, double bound) {  // keeps the t with p t <= bound
+      if (p == 0.0) return bound >= 0.0;
+      const double t = bound / p;
+      if (p < 0.0) {
+        t0 = std::max(t0, t);
+      } else {
+        t1 = std::min(t1, t);
+      }
+      return t0 <= t1;
+    };
+    const double fx = x0;
+    const double fy = y0;
+    if (!within(-static_cast<double>(dx), fx - xLo) || !within(static_cast<double>(dx), xHi - fx) ||
+        !within(-static_cast<double>(dy), fy - yLo) || !within(static_cast<double>(dy), yHi - fy)) {
+      return after;
+    }
+    const double n = static_cast<double>(steps);
+    first = static_cast<std::uint64_t>(std::max(0.0, std::floor(t0 * n) - 2.0));
+    end = static_cast<std::uint64_t>(std::min(n, std::ceil(t1 * n) + 2.0));
+    // Entered directly at step `first`.
+    const std::uint64_t product = first * minor;  // < 2^64: both factors < 2^32
+    const std::uint64_t head = 2 * (product % major) + major;
+    q = product / major + head / (2 * major);
+    r = head % (2 * major);
+  }
   const std::int64_t sx = dx < 0 ? -1 : 1;
   const std::int64_t sy = dy < 0 ? -1 : 1;
   const std::uint32_t pixel = toPixel(pen_.colour);

@@ -1,0 +1,135 @@
+// What one animation tick, one frame, one retrace and one probe cost, on
+// the default session (672 x 465, default free stream, start-up angle,
+// 50 warm-up ticks so the tracer cloud is spread).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "model/FlowModel.h"
+#include "ui/MainDialogLogic.h"
+#include "view/FlowAnimation.h"
+#include "view/FrameHost.h"
+
+namespace {
+std::atomic<long> allocations{0};
+}  // namespace
+
+// Every heap allocation of the process is counted, so each benchmark can
+// report how many happen per iteration.
+void* operator new(std::size_t size) {
+  allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+struct Session {
+  explicit Session(std::size_t tracers = FlowAnimation::kTracerCount) {
+    attachFields(fields);
+    recomputeFreeStream(fields, model);
+    animation.attach(672, 465);
+    if (tracers != FlowAnimation::kTracerCount) {
+      animation.tracers().resize(tracers);
+      for (std::size_t i = 0; i < tracers; ++i) animation.respawnTracer(i);
+    }
+    for (int i = 0; i < 50; ++i) animation.onTick();
+  }
+  FlowModel model;
+  TextFields fields;
+  OffscreenHost host;
+  FlowAnimation animation{model, host};
+};
+
+Session& defaultSession() {
+  static Session session;
+  return session;
+}
+
+// Runs `work` per iteration and reports the allocations it made.
+template <class Work>
+void measure(benchmark::State& state, Work&& work) {
+  const long before = allocations.load();
+  for (auto _ : state) work();
+  state.counters["allocs/iter"] = benchmark::Counter(
+      static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+}
+
+void BM_ZonePassAndStep(benchmark::State& state) {
+  Session& s = defaultSession();
+  measure(state, [&] { s.animation.advance(); });
+}
+
+// The floor: the same tracers, only stepped (two additions, the distance to
+// the leading edge, four comparisons), with no zones and no respawn.
+void BM_BareStepFloor(benchmark::State& state) {
+  Session s;
+  measure(state, [&] {
+    bool any = false;
+    for (Tracer& t : s.animation.tracers()) {
+      const double x = t.x, y = t.y;
+      any |= t.step(s.model);
+      t.x = x, t.y = y;  // keep the cloud where it is
+    }
+    benchmark::DoNotOptimize(any);
+  });
+}
+
+void BM_Compose(benchmark::State& state) {
+  Session& s = defaultSession();
+  measure(state, [&] { s.animation.compose(); });
+}
+
+void BM_WholeTick(benchmark::State& state) {
+  Session& s = defaultSession();
+  measure(state, [&] { s.animation.onTick(); });
+}
+
+void BM_Retrace(benchmark::State& state) {
+  Session& s = defaultSession();
+  measure(state, [&] { s.animation.retrace(); });
+}
+
+void BM_Probe(benchmark::State& state) {
+  Session& s = defaultSession();
+  int x = 0;
+  measure(state, [&] {
+    x = (x + 37) % 672;
+    benchmark::DoNotOptimize(showProbe(s.fields, s.model, x, (x * 7) % 465));
+  });
+}
+
+void BM_ZonePassPerTracer(benchmark::State& state) {
+  Session s(static_cast<std::size_t>(state.range(0)));
+  measure(state, [&] { s.animation.advance(); });
+  state.counters["ns/tracer"] = benchmark::Counter(
+      static_cast<double>(state.range(0)),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+}  // namespace
+
+BENCHMARK(BM_ZonePassAndStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BareStepFloor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Compose)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeTick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Retrace)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Probe)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_ZonePassPerTracer)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
