@@ -1,0 +1,18 @@
+#pragma once
+// The About box: the program's icon, what it is for, and OK.
+
+#include <QDialog>
+
+class QPushButton;
+
+class AboutDialog final : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit AboutDialog(QWidget* parent = nullptr);
+
+  QPushButton& okButton() const { return *ok; }
+
+ private:
+  QPushButton* ok = nullptr;  // owned by this dialog
+};

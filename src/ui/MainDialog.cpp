@@ -1,0 +1,118 @@
+#include "ui/MainDialog.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <algorithm>
+
+#include "ui/AboutDialog.h"
+#include "ui/FlowApp.h"
+#include "ui/NumberField.h"
+#include "ui_MainDialog.h"
+
+void DialogFields::bind(FieldId id, NumberField* field) {
+  fields[slot(id)] = field;
+}
+
+NumberField& DialogFields::field(FieldId id) const {
+  return *fields[slot(id)];
+}
+
+std::string DialogFields::text(FieldId id) const {
+  return field(id).text().toStdString();
+}
+
+void DialogFields::setText(FieldId id, const std::string& text) {
+  field(id).setText(QString::fromStdString(text));
+}
+
+std::size_t DialogFields::slot(FieldId id) {
+  return static_cast<std::size_t>(std::find(kAttachOrder.begin(), kAttachOrder.end(), id) -
+                                  kAttachOrder.begin());
+}
+
+MainDialog::MainDialog(FlowModel& model, QWidget* parent)
+    : QDialog(parent), model(model), ui(std::make_unique<Ui::MainDialog>()), view(model) {
+  ui->setupUi(this);
+  // A main window, not a transient dialog: it can be minimised, not resized.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  ui->mainLayout->insertWidget(0, &view, 0, Qt::AlignHCenter);
+
+  const std::array<std::pair<FieldId, NumberField*>, kAttachOrder.size()> bindings = {{
+      {FieldId::V1, ui->fieldV1},
+      {FieldId::T1, ui->fieldT1},
+      {FieldId::P1, ui->fieldP1},
+      {FieldId::Rho1, ui->fieldRho1},
+      {FieldId::C1, ui->fieldC1},
+      {FieldId::M1, ui->fieldM1},
+      {FieldId::V01, ui->fieldV01},
+      {FieldId::T, ui->fieldT},
+      {FieldId::P, ui->fieldP},
+      {FieldId::Rho, ui->fieldRho},
+      {FieldId::C, ui->fieldC},
+      {FieldId::M, ui->fieldM},
+      {FieldId::V0, ui->fieldV0},
+      {FieldId::V, ui->fieldV},
+      {FieldId::Vphi, ui->fieldVphi},
+      {FieldId::Vr, ui->fieldVr},
+  }};
+  for (const auto& [id, f] : bindings) {
+    fields.bind(id, f);
+    // The field's own edit menu, with the About item added.
+    f->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(f, &QWidget::customContextMenuRequested, this,
+            [this, f](const QPoint& at) { showFieldMenu(*f, at); });
+  }
+  for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1})
+    connect(input, &NumberField::left, this, &MainDialog::applyFreeStream);
+
+  // The probe must have written the fields when requestProbe returns.
+  connect(
+      &view, &FlowView::probeRequested, this,
+      [this](int x, int y) { showProbe(fields, this->model, x, y); }, Qt::DirectConnection);
+
+  about = new QAction(tr("&About zerkon..."), this);
+  about->setShortcut(QKeySequence(Qt::Key_F1));
+  about->setShortcutContext(Qt::WindowShortcut);
+  addAction(about);
+  connect(about, &QAction::triggered, this, &MainDialog::showAbout);
+
+  attachFields(fields);
+  setWindowIcon(applicationIcon());
+  recomputeFreeStream(fields, model);
+  view.attach();
+}
+
+MainDialog::~MainDialog() {
+  // Closing a visible window moves the focus; the fields must not call back
+  // into a window that is half gone.
+  for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1}) input->disconnect(this);
+  view.disconnect(this);
+}
+
+void MainDialog::showAbout() {
+  view.animation().setTimerEnabled(false);
+  AboutDialog box(this);
+  box.exec();
+  view.animation().setTimerEnabled(true);
+}
+
+void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addAction(about);
+  menu.exec(event->globalPos());
+}
+
+void MainDialog::applyFreeStream() {
+  if (!view.isAttached()) return;
+  recomputeFreeStream(fields, model);
+  view.animation().retrace();
+}
+
+void MainDialog::showFieldMenu(NumberField& field, const QPoint& at) {
+  const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+  menu->addSeparator();
+  menu->addAction(about);
+  menu->exec(field.mapToGlobal(at));
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The one window: the flow picture on top, three columns of numbers below
+// (the free stream, the local state and the local velocity under the mouse).
+// All field rules go through MainDialogLogic, as in the batch tool.
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+#include "ui/MainDialogLogic.h"
+#include "view/FlowView.h"
+
+class FlowModel;
+class NumberField;
+class QAction;
+
+namespace Ui {
+class MainDialog;
+}
+
+// The sixteen number fields of the window as the logic sees them.
+class DialogFields final : public FieldTexts {
+ public:
+  void bind(FieldId id, NumberField* field);
+  NumberField& field(FieldId id) const;
+
+  std::string text(FieldId id) const override;
+  void setText(FieldId id, const std::string& text) override;
+
+ private:
+  static std::size_t slot(FieldId id);
+  std::array<NumberField*, kAttachOrder.size()> fields{};
+};
+
+class MainDialog final : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit MainDialog(FlowModel& model, QWidget* parent = nullptr);
+  ~MainDialog() override;
+
+  FlowView& flowView() { return view; }
+  NumberField& field(FieldId id) const { return fields.field(id); }
+  QAction& aboutAction() const { return *about; }
+
+  // The About box, modal; the animation rests while it is open.
+  void showAbout();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  // V1, T1 or P1 was left or confirmed with Enter.
+  void applyFreeStream();
+  void showFieldMenu(NumberField& field, const QPoint& at);
+
+  FlowModel& model;
+  std::unique_ptr<Ui::MainDialog> ui;
+  FlowView view;
+  DialogFields fields;
+  QAction* about = nullptr;  // owned by this window
+};

@@ -1,0 +1,29 @@
+#include "ui/NumberField.h"
+
+#include <QKeyEvent>
+
+#include "ui/NumberText.h"
+
+NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {}
+
+void NumberField::setValue(double value) {
+  setText(QString::fromStdString(formatNumber(value)));
+}
+
+double NumberField::getValue() const {
+  return parseNumber(text().toStdString());
+}
+
+void NumberField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  emit left();
+}
+
+void NumberField::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    emit left();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}

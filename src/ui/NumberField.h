@@ -1,0 +1,27 @@
+#pragma once
+// One number in a single-line text field; the text is the field's only
+// state. Outputs are read-only, inputs scroll horizontally as they are typed.
+//
+// left() fires on every loss of focus, changed text or not, and on Return or
+// Enter, which the field keeps to itself so that no window closes on it.
+
+#include <QLineEdit>
+
+class NumberField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit NumberField(QWidget* parent = nullptr);
+
+  void attach(double initial) { setValue(initial); }
+  void setValue(double value);
+  // Whatever number the text starts with; 0 when it starts with none.
+  virtual double getValue() const;
+
+ signals:
+  void left();
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+};

@@ -1,0 +1,7 @@
+// zerkon: steady supersonic flow around a thin flat plate, animated.
+#include "ui/FlowApp.h"
+
+int main(int argc, char** argv) {
+  FlowApp app(argc, argv);
+  return app.run();
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The picture: a fixed-size widget that shows the animation's frames.
+//
+// Every composed frame lands in the screen image and a repaint is asked for;
+// paintEvent then only copies that image. A paint the view did not ask for
+// (the window was uncovered, say) composes a fresh frame first. A left-button
+// drag turns the plate; a plain mouse move asks the window for a probe.
+
+#include <QTimer>
+#include <QWidget>
+
+#include "view/FlowAnimation.h"
+#include "view/FrameHost.h"
+
+class FlowModel;
+
+class FlowView final : public QWidget, public FrameHost {
+  Q_OBJECT
+
+ public:
+  static constexpr int kPictureWidth = 672;   // pixels
+  static constexpr int kPictureHeight = 465;  // pixels
+
+  explicit FlowView(FlowModel& model, QWidget* parent = nullptr);
+
+  // Sizes the frame and starts the animation; only the first call counts.
+  void attach();
+  bool isAttached() const { return attached; }
+
+  FlowAnimation& animation() { return flowAnimation; }
+  const QTimer& timer() const { return frameTimer; }
+
+  void present() override;
+  void startTimer(int intervalMs) override;
+  void stopTimer() override;
+  // Synchronous when the window connects with Qt::DirectConnection.
+  void requestProbe(int x, int y) override;
+
+ signals:
+  void probeRequested(int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  // A click without moving turns the plate as well.
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void forwardMouse(const QMouseEvent& event);
+
+  FlowAnimation flowAnimation;
+  QTimer frameTimer;
+  bool attached = false;
+  bool repaintAsked = false;  // present() asked for the coming paint
+  bool painting = false;      // inside paintEvent: the paint shows the frame
+};

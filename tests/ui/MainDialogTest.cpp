@@ -1,0 +1,283 @@
+// The window as a student uses it: the free-stream column, leaving fields,
+// Enter, the probe, dragging the plate and the About box.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "model/FlowModel.h"
+#include "ui/AboutDialog.h"
+#include "ui/MainDialog.h"
+#include "ui/NumberField.h"
+#include "ui/NumberText.h"
+#include "view/FlowView.h"
+
+namespace {
+
+constexpr FieldId kFreeStreamColumn[] = {FieldId::V1, FieldId::T1, FieldId::P1, FieldId::Rho1,
+                                         FieldId::C1, FieldId::M1, FieldId::V01};
+constexpr FieldId kProbeFields[] = {FieldId::T,  FieldId::P, FieldId::Rho,  FieldId::C, FieldId::M,
+                                    FieldId::V0, FieldId::V, FieldId::Vphi, FieldId::Vr};
+
+std::vector<std::vector<PathPoint>> paths(FlowView& view) {
+  std::vector<std::vector<PathPoint>> all;
+  for (const Streamline& s : view.animation().streamlines()) all.push_back(s.points);
+  return all;
+}
+
+bool samePaths(const std::vector<std::vector<PathPoint>>& a,
+               const std::vector<std::vector<PathPoint>>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].size() != b[i].size()) return false;
+    for (std::size_t k = 0; k < a[i].size(); ++k)
+      if (a[i][k].x != b[i][k].x || a[i][k].y != b[i][k].y) return false;
+  }
+  return true;
+}
+
+// Runs `whileOpen` on the About box as soon as it is up, then closes it.
+void whenAboutOpens(const std::function<void(AboutDialog&)>& whileOpen) {
+  QTimer::singleShot(0, [whileOpen] {
+    auto* box = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    whileOpen(*box);
+    box->okButton().click();
+  });
+}
+
+class MainDialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+
+  QString shown(FieldId id) const { return window.field(id).text(); }
+  FlowView& view() { return window.flowView(); }
+  // Replaces the text of a field as a user would: click in, select all, type.
+  void type(FieldId id, const QString& text) {
+    NumberField& f = window.field(id);
+    f.setFocus();
+    ASSERT_TRUE(f.hasFocus());
+    f.selectAll();
+    QTest::keyClicks(&f, text);
+  }
+  // Qt drops a move to where the mouse already is: come from one pixel off.
+  void hover(const QPoint& at) {
+    QTest::mouseMove(&view(), at + QPoint(1, 1));
+    QTest::mouseMove(&view(), at);
+  }
+  void leave(FieldId id) {
+    QTest::keyClick(&window.field(id), Qt::Key_Tab);
+    ASSERT_FALSE(window.field(id).hasFocus());
+  }
+
+  FlowModel model;
+  MainDialog window{model};
+};
+
+TEST_F(MainDialogTest, StartsWithTheDefaultFreeStreamAndAnIdleProbe) {
+  const char* expected[] = {"450.0", "273.0", "100000", "1.234", "336.9", "1.336", "0.811"};
+  for (std::size_t i = 0; i < std::size(kFreeStreamColumn); ++i)
+    EXPECT_EQ(shown(kFreeStreamColumn[i]).toStdString(), expected[i]);
+  for (const FieldId id : kProbeFields) EXPECT_EQ(shown(id), QStringLiteral("0.000"));
+  // The model works with the density as shown.
+  EXPECT_EQ(model.density, 1.234);
+
+  for (const FieldId id : kAttachOrder) {
+    const bool input = id == FieldId::V1 || id == FieldId::T1 || id == FieldId::P1;
+    EXPECT_EQ(window.field(id).isReadOnly(), !input) << static_cast<int>(id);
+  }
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("zerkon"));
+  EXPECT_FALSE(window.windowIcon().isNull());
+  EXPECT_EQ(view().size(), QSize(FlowView::kPictureWidth, FlowView::kPictureHeight));
+  EXPECT_TRUE(view().isAttached());
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+}
+
+TEST_F(MainDialogTest, ANewTemperatureAppliesOnlyWhenTheFieldIsLeft) {
+  const auto before = paths(view());
+  type(FieldId::T1, QStringLiteral("300"));
+  EXPECT_EQ(shown(FieldId::Rho1), QStringLiteral("1.234"));
+  EXPECT_EQ(shown(FieldId::C1), QStringLiteral("336.9"));
+  EXPECT_TRUE(samePaths(paths(view()), before));
+
+  leave(FieldId::T1);
+  EXPECT_EQ(shown(FieldId::Rho1), QStringLiteral("1.123"));
+  EXPECT_EQ(shown(FieldId::C1), QStringLiteral("353.1"));
+  EXPECT_EQ(shown(FieldId::M1), QStringLiteral("1.274"));
+  EXPECT_EQ(shown(FieldId::V01), QStringLiteral("0.891"));
+  EXPECT_EQ(model.temperature, 300.0);
+  EXPECT_EQ(model.density, 1.123);
+  EXPECT_FALSE(samePaths(paths(view()), before));
+}
+
+TEST_F(MainDialogTest, EnterAppliesAndKeepsTheWindowOpen) {
+  type(FieldId::V1, QStringLiteral("600"));
+  QTest::keyClick(&window.field(FieldId::V1), Qt::Key_Return);
+  EXPECT_EQ(shown(FieldId::M1), QStringLiteral("1.781"));
+  type(FieldId::V1, QStringLiteral("700"));
+  QTest::keyClick(&window.field(FieldId::V1), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(shown(FieldId::M1), QStringLiteral("2.078"));
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Rejected);
+  EXPECT_TRUE(window.field(FieldId::V1).hasFocus());
+}
+
+TEST_F(MainDialogTest, LeavingAnUnchangedFieldStillRecomputes) {
+  model.setFreeStream(1000, 500, 5);
+  model.setDensity(9);
+  window.field(FieldId::P1).setFocus();
+  leave(FieldId::P1);
+  EXPECT_EQ(model.velocity, 450.0);
+  EXPECT_EQ(model.temperature, 273.0);
+  EXPECT_EQ(model.pressure, 100000.0);
+  EXPECT_EQ(model.density, 1.234);
+}
+
+TEST_F(MainDialogTest, TheProbeIsZeroWhileThePlateLiesNearlyFlat) {
+  view().animation().turnPlate(0.09);
+  hover(QPoint(400, 300));
+  for (const FieldId id : kProbeFields) EXPECT_EQ(shown(id), QStringLiteral("0.000"));
+}
+
+TEST_F(MainDialogTest, TheProbeBehindTheLowerShockShowsTheLocalState) {
+  view().animation().turnPlate(0.5);
+  const QPoint below(300, 330);
+  hover(below);
+
+  TextFields expected;
+  for (const FieldId id : kFreeStreamColumn)
+    expected.setText(id, window.field(id).text().toStdString());
+  showProbe(expected, model, below.x(), below.y());
+  for (const FieldId id : kProbeFields)
+    EXPECT_EQ(shown(id).toStdString(), expected.text(id)) << static_cast<int>(id);
+  // Compressed and turned along the plate.
+  EXPECT_GT(window.field(FieldId::P).getValue(), 100000.0);
+  EXPECT_GT(window.field(FieldId::T).getValue(), 273.0);
+  EXPECT_LT(window.field(FieldId::V).getValue(), 450.0);
+}
+
+TEST_F(MainDialogTest, DraggingTurnsThePlateWithoutProbing) {
+  QSignalSpy probes(&view(), &FlowView::probeRequested);
+  const QPoint centre(FlowView::kPictureWidth / 2, FlowView::kPictureHeight / 2);
+  QTest::mousePress(&view(), Qt::LeftButton, {}, centre + QPoint(150, 30));
+  QTest::mouseMove(&view(), centre + QPoint(150, 80));
+  QTest::mouseMove(&view(), centre + QPoint(100, 100));
+  QTest::mouseRelease(&view(), Qt::LeftButton, {}, centre + QPoint(100, 100));
+  EXPECT_NEAR(model.angle, 0.7853981633974483, 1e-12);
+  EXPECT_EQ(probes.count(), 0);
+  for (const FieldId id : kProbeFields) EXPECT_EQ(shown(id), QStringLiteral("0.000"));
+}
+
+TEST_F(MainDialogTest, TheAboutBoxRestsTheAnimation) {
+  ASSERT_TRUE(view().timer().isActive());
+  EXPECT_EQ(view().timer().interval(), FlowAnimation::kStartInterval);
+  bool seen = false;
+  whenAboutOpens([&](AboutDialog& box) {
+    seen = true;
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("About zerkon"));
+    EXPECT_TRUE(box.okButton().isDefault());
+    EXPECT_FALSE(view().timer().isActive());
+  });
+  window.showAbout();
+  EXPECT_TRUE(seen);
+  EXPECT_TRUE(view().timer().isActive());
+  EXPECT_EQ(view().timer().interval(), FlowAnimation::kRestartInterval);
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainDialogTest, F1OpensTheAboutBoxFromAnyField) {
+  EXPECT_EQ(window.aboutAction().text(), QStringLiteral("&About zerkon..."));
+  bool seen = false;
+  whenAboutOpens([&](AboutDialog&) { seen = true; });
+  QTest::keyClick(&window.field(FieldId::T1), Qt::Key_F1);
+  EXPECT_TRUE(seen);
+  EXPECT_TRUE(view().timer().isActive());
+}
+
+// Right-clicks `target` and returns the texts of the menu that pops up.
+QStringList contextMenuOf(QWidget& target, const QPoint& at) {
+  QStringList items;
+  QTimer::singleShot(0, [&items] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (const QAction* a : menu->actions()) items << a->text();
+    menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, target.mapToGlobal(at));
+  QApplication::sendEvent(&target, &event);
+  return items;
+}
+
+TEST_F(MainDialogTest, ARightClickAnywhereOffersTheAboutBoxAndLeavesThePlate) {
+  const double angle = model.angle;
+  QTest::mousePress(&view(), Qt::RightButton, {}, QPoint(600, 400));
+  EXPECT_TRUE(contextMenuOf(view(), QPoint(600, 400)).contains("&About zerkon..."));
+  QTest::mouseRelease(&view(), Qt::RightButton, {}, QPoint(600, 400));
+  EXPECT_EQ(model.angle, angle);
+
+  // A field keeps its own edit menu and gains the item.
+  const QStringList fieldItems = contextMenuOf(window.field(FieldId::P1), QPoint(5, 5));
+  EXPECT_TRUE(fieldItems.contains("&About zerkon..."));
+  EXPECT_GT(fieldItems.size(), 3);
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainDialogTest, TextAfterOrInsteadOfANumberIsReadQuietly) {
+  type(FieldId::T1, QStringLiteral("12abc"));
+  leave(FieldId::T1);
+  EXPECT_EQ(model.temperature, 12.0);
+  EXPECT_EQ(shown(FieldId::T1), QStringLiteral("12abc"));
+  EXPECT_EQ(shown(FieldId::C1), QString::fromStdString(formatNumber(std::sqrt(12 * 415.7))));
+
+  type(FieldId::T1, QStringLiteral("abc"));
+  leave(FieldId::T1);
+  EXPECT_EQ(model.temperature, 0.0);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(window.isVisible());
+
+  // Still animating: the timer runs and the picture changes.
+  ASSERT_TRUE(view().timer().isActive());
+  const QImage first = view().grab().toImage();
+  for (int i = 0; i < 5; ++i) view().animation().onTick();
+  QTest::qWait(50);
+  EXPECT_NE(view().grab().toImage(), first);
+}
+
+TEST_F(MainDialogTest, HostileFreeStreamsNeitherHangNorStopTheAnimation) {
+  const std::pair<FieldId, const char*> inputs[] = {{FieldId::T1, "-40"},    {FieldId::V1, "0"},
+                                                    {FieldId::P1, "0"},      {FieldId::V1, "1e308"},
+                                                    {FieldId::T1, "1e-300"}, {FieldId::P1, "-1e5"}};
+  for (const auto& [id, text] : inputs) {
+    type(id, QString::fromLatin1(text));
+    QTest::keyClick(&window.field(id), Qt::Key_Return);
+    view().animation().turnPlate(0.7);
+    hover(QPoint(300, 330));
+    for (int i = 0; i < 3; ++i) view().animation().onTick();
+  }
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(view().timer().isActive());
+}
+
+TEST_F(MainDialogTest, EscapeClosesTheWindow) {
+  QSignalSpy finished(&window, &QDialog::finished);
+  QTest::keyClick(&window.field(FieldId::V1), Qt::Key_Escape);
+  EXPECT_EQ(finished.count(), 1);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainDialogTest, TheCloseBoxClosesTheWindow) {
+  QSignalSpy finished(&window, &QDialog::finished);
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(finished.count(), 1);
+}
+
+}  // namespace
