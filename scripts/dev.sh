@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Build and run zerkon on a fresh Debian machine.
 #   scripts/dev.sh run    install what is missing, build, start the program
-#   scripts/dev.sh test   install what is missing, build, run every test
+#   scripts/dev.sh test   install what is missing, build, run every test, then
+#                         again under AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,6 +27,9 @@ case "${1:-}" in
       export XDG_RUNTIME_DIR
     fi
     ctest --preset default -j 2
+    cmake --preset sanitize >/dev/null
+    cmake --build --preset sanitize
+    ctest --preset sanitize -j 2
     ;;
   *)
     echo "usage: scripts/dev.sh run|test" >&2

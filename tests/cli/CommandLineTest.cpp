@@ -1,0 +1,127 @@
+// Reading the command line: what is accepted and how, before any session exists.
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+
+namespace {
+
+Invocation parse(std::vector<std::string> arguments) {
+  return parseCommandLine(arguments);
+}
+
+TEST(CommandLine, DefaultsAreTheWindows) {
+  const Invocation call = parse({"zones"});
+  ASSERT_EQ(call.action, Invocation::Action::Run) << call.error;
+  EXPECT_EQ(call.command, Command::Zones);
+  EXPECT_FALSE(call.session.velocity || call.session.temperature || call.session.pressure);
+  EXPECT_EQ(call.session.width, 672);
+  EXPECT_EQ(call.session.height, 465);
+  EXPECT_TRUE(call.session.drags.empty());
+  EXPECT_FALSE(call.session.angle);
+  EXPECT_EQ(call.session.ticks, 0);
+  EXPECT_FALSE(call.json);
+}
+
+TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
+  const Invocation call = parse({"--velocity", "900", "--temperature=abc", "--pressure", "",
+                                 "--size=300x200", "--drag", "-5,+7", "--drag=10,20", "--angle",
+                                 "-0", "--ticks=12", "sample", "-10,20", "3,4", "--json"});
+  ASSERT_EQ(call.action, Invocation::Action::Run) << call.error;
+  EXPECT_EQ(call.session.velocity, "900");
+  EXPECT_EQ(call.session.temperature, "abc");  // never an error
+  EXPECT_EQ(call.session.pressure, "");
+  EXPECT_EQ(call.session.width, 300);
+  EXPECT_EQ(call.session.height, 200);
+  ASSERT_EQ(call.session.drags.size(), 2u);
+  EXPECT_EQ(call.session.drags[0].x, -5);
+  EXPECT_EQ(call.session.drags[0].y, 7);
+  EXPECT_EQ(call.session.drags[1].x, 10);
+  ASSERT_TRUE(call.session.angle);
+  EXPECT_TRUE(std::signbit(*call.session.angle));  // the session, not the parser, makes it +0
+  EXPECT_EQ(call.session.ticks, 12);
+  EXPECT_EQ(call.command, Command::Sample);
+  ASSERT_EQ(call.points.size(), 2u);
+  EXPECT_EQ(call.points[0].x, -10);
+  EXPECT_EQ(call.points[1].y, 4);
+  EXPECT_TRUE(call.json);
+}
+
+TEST(CommandLine, AngleTextIsReadAsTheFieldsReadNumbers) {
+  for (const auto& [text, value] : std::vector<std::pair<std::string, double>>{
+           {"33.3", 33.3}, {".5", 0.5}, {"5.", 5.0}, {"+1e1", 10.0}, {"1E-1", 0.1}}) {
+    const Invocation call = parse({"--angle", text, "zones"});
+    ASSERT_EQ(call.action, Invocation::Action::Run) << text << ": " << call.error;
+    EXPECT_EQ(*call.session.angle, value) << text;
+  }
+}
+
+TEST(CommandLine, RenderTakesOneFileAndADashIsStdout) {
+  EXPECT_EQ(parse({"render", "-"}).outputFile, "-");
+  EXPECT_EQ(parse({"render", "--", "-x.png"}).outputFile, "-x.png");
+  EXPECT_EQ(parse({"render", "a.png", "b.png"}).action, Invocation::Action::Error);
+}
+
+TEST(CommandLine, HelpWinsOverMistakes) {
+  EXPECT_EQ(parse({"--help"}).action, Invocation::Action::Help);
+  EXPECT_EQ(parse({"--ticks", "x", "-h"}).action, Invocation::Action::Help);
+  for (const char* word :
+       {"--velocity", "--temperature", "--pressure", "--size", "--drag", "--angle", "--ticks",
+        "--json", "freestream", "sample", "zones", "streamlines", "tracers", "render", "theory"})
+    EXPECT_NE(helpText().find(word), std::string::npos) << word;
+}
+
+struct BadCase {
+  std::vector<std::string> arguments;
+  const char* named;  // the message names the problem
+  friend void PrintTo(const BadCase& c, std::ostream* os) {
+    for (const auto& a : c.arguments) *os << a << ' ';
+  }
+};
+
+class Refused : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(Refused, WithOneLineNamingTheProblem) {
+  const Invocation call = parse(GetParam().arguments);
+  ASSERT_EQ(call.action, Invocation::Action::Error);
+  EXPECT_NE(call.error.find(GetParam().named), std::string::npos) << call.error;
+  EXPECT_EQ(call.error.find('\n'), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , Refused,
+    ::testing::Values(
+        BadCase{{}, "no command"}, BadCase{{"frobnicate"}, "unknown command 'frobnicate'"},
+        BadCase{{"--frob", "zones"}, "unknown option '--frob'"},
+        BadCase{{"-x", "zones"}, "unknown option '-x'"},
+        BadCase{{"--json=yes", "zones"}, "takes no value"},
+        BadCase{{"zones", "--angle"}, "--angle needs a value"},
+        BadCase{{"--ticks", "x", "zones"}, "--ticks"},
+        BadCase{{"--ticks", "-1", "zones"}, "--ticks"},
+        BadCase{{"--ticks", "+3", "zones"}, "--ticks"},
+        BadCase{{"--ticks", "1.5", "zones"}, "--ticks"},
+        BadCase{{"--ticks", "99999999999", "zones"}, "--ticks"},
+        BadCase{{"--ticks", "", "zones"}, "--ticks"}, BadCase{{"--size", "300", "zones"}, "--size"},
+        BadCase{{"--size", "0x200", "zones"}, "--size"},
+        BadCase{{"--size", "300x", "zones"}, "--size"},
+        BadCase{{"--size", "9000x100", "zones"}, "--size"},
+        BadCase{{"--size", "-3x100", "zones"}, "--size"},
+        BadCase{{"--drag", "1;2", "zones"}, "--drag"},
+        BadCase{{"--drag", "1,2,3", "zones"}, "--drag"},
+        BadCase{{"--drag", "a,b", "zones"}, "--drag"},
+        BadCase{{"--drag", "+-1,2", "zones"}, "--drag"},
+        BadCase{{"--drag", "1,4294967296", "zones"}, "--drag"},
+        BadCase{{"--angle", "abc", "zones"}, "--angle"},
+        BadCase{{"--angle", "5deg", "zones"}, "--angle"},
+        BadCase{{"--angle", "nan", "zones"}, "--angle"},
+        BadCase{{"--angle", "inf", "zones"}, "--angle"},
+        BadCase{{"--angle", " 5", "zones"}, "--angle"},
+        BadCase{{"--angle", "1e", "zones"}, "--angle"},
+        BadCase{{"--angle", "", "zones"}, "--angle"},
+        BadCase{{"--angle", "a\nb", "zones"}, "'a?b'"},  // user text cannot break the line
+        BadCase{{"sample"}, "at least one point"}, BadCase{{"sample", "1,2", "x"}, "sample needs"},
+        BadCase{{"render"}, "render needs"}, BadCase{{"zones", "extra"}, "unexpected argument"}));
+
+}  // namespace
