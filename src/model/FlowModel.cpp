@@ -35,10 +35,15 @@ int toInt(double v) {
 }  // namespace
 
 FlowModel::FlowModel() {
-  zones[kLowerShock] = std::make_unique<LowerShock>(*this);
-  zones[kLowerFan] = std::make_unique<LowerFan>(*this);
-  zones[kUpperFan] = std::make_unique<UpperFan>(*this);
-  zones[kUpperShock] = std::make_unique<UpperShock>(*this);
+  auto lowerShock = std::make_unique<LowerShock>(*this);
+  auto lowerFan = std::make_unique<LowerFan>(*this);
+  auto upperFan = std::make_unique<UpperFan>(*this);
+  auto upperShock = std::make_unique<UpperShock>(*this);
+  own = {lowerShock.get(), lowerFan.get(), upperFan.get(), upperShock.get()};
+  zones[kLowerShock] = std::move(lowerShock);
+  zones[kLowerFan] = std::move(lowerFan);
+  zones[kUpperFan] = std::move(upperFan);
+  zones[kUpperShock] = std::move(upperShock);
 }
 
 FlowModel::~FlowModel() = default;
@@ -64,6 +69,14 @@ void FlowModel::setView(int width, int height) {
 }
 
 void FlowModel::applyZones(Tracer& tracer) {
+  if (zones[kLowerShock].get() == own.lowerShock && zones[kLowerFan].get() == own.lowerFan &&
+      zones[kUpperFan].get() == own.upperFan && zones[kUpperShock].get() == own.upperShock) {
+    own.lowerShock->deflect(tracer);
+    own.lowerFan->deflect(tracer);
+    own.upperFan->deflect(tracer);
+    own.upperShock->deflect(tracer);
+    return;
+  }
   for (const auto& zone : zones) zone->deflect(tracer);
 }
 
@@ -78,20 +91,13 @@ bool FlowModel::isAbovePlate(int x, int y) const {
   return centreY - y > h;
 }
 
-double FlowModel::distanceToLeadingEdge(double px, double py) const {
-  EdgeCache& e = leadingEdge;
-  if (!(e.angle == angle && e.centreX == centreX && e.centreY == centreY &&
-        e.halfLength == halfLength)) {
-    e = {angle,
-         centreX,
-         centreY,
-         halfLength,
-         centreX - halfLength * std::cos(angle),
-         centreY - halfLength * std::sin(angle)};
-  }
-  const double dx = e.x - px;
-  const double dy = e.y - py;
-  return std::sqrt(dx * dx + dy * dy);
+void FlowModel::refreshLeadingEdge() const {
+  leadingEdge = {angle,
+                 centreX,
+                 centreY,
+                 halfLength,
+                 centreX - halfLength * std::cos(angle),
+                 centreY - halfLength * std::sin(angle)};
 }
 
 void FlowModel::reconfigure() {
