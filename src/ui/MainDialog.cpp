@@ -8,6 +8,9 @@
 #include "ui/AboutDialog.h"
 #include "ui/FlowApp.h"
 #include "ui/NumberField.h"
+#ifdef ZERKON_THEORY_WINDOW
+#include "ui/TheoryWindow.h"
+#endif
 #include "ui_MainDialog.h"
 
 void DialogFields::bind(FieldId id, NumberField* field) {
@@ -78,6 +81,19 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   addAction(about);
   connect(about, &QAction::triggered, this, &MainDialog::showAbout);
 
+#ifdef ZERKON_THEORY_WINDOW
+  theoryItem = new QAction(tr("Shock-expansion &theory..."), this);
+  theoryItem->setShortcut(QKeySequence(Qt::Key_F2));
+  theoryItem->setShortcutContext(Qt::WindowShortcut);
+  addAction(theoryItem);
+  connect(theoryItem, &QAction::triggered, this, &MainDialog::showTheory);
+  connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshTheory);
+  // The theory belongs to this window's flow: it goes when the window goes.
+  connect(this, &QDialog::finished, this, [this] {
+    if (theory) theory->close();
+  });
+#endif
+
   attachFields(fields);
   setWindowIcon(applicationIcon());
   recomputeFreeStream(fields, model);
@@ -98,9 +114,26 @@ void MainDialog::showAbout() {
   view.animation().setTimerEnabled(true);
 }
 
+void MainDialog::showTheory() {
+#ifdef ZERKON_THEORY_WINDOW
+  if (!theory) theory = new TheoryWindow(model, this);
+  // It was not kept up to date while hidden.
+  theory->refresh();
+  theory->show();
+  theory->raise();
+  theory->activateWindow();
+#endif
+}
+
+void MainDialog::refreshTheory() {
+#ifdef ZERKON_THEORY_WINDOW
+  if (theory && theory->isVisible()) theory->refresh();
+#endif
+}
+
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  menu.addAction(about);
+  addMenuItems(menu);
   menu.exec(event->globalPos());
 }
 
@@ -108,11 +141,17 @@ void MainDialog::applyFreeStream() {
   if (!view.isAttached()) return;
   recomputeFreeStream(fields, model);
   view.animation().retrace();
+  refreshTheory();
 }
 
 void MainDialog::showFieldMenu(NumberField& field, const QPoint& at) {
   const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
   menu->addSeparator();
-  menu->addAction(about);
+  addMenuItems(*menu);
   menu->exec(field.mapToGlobal(at));
+}
+
+void MainDialog::addMenuItems(QMenu& menu) const {
+  if (theoryItem) menu.addAction(theoryItem);
+  menu.addAction(about);
 }

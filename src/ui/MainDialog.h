@@ -13,6 +13,8 @@
 class FlowModel;
 class NumberField;
 class QAction;
+class QMenu;
+class TheoryWindow;
 
 namespace Ui {
 class MainDialog;
@@ -42,9 +44,15 @@ class MainDialog final : public QDialog {
   FlowView& flowView() { return view; }
   NumberField& field(FieldId id) const { return fields.field(id); }
   QAction& aboutAction() const { return *about; }
+  // Null in a build without the exact theory.
+  QAction* theoryAction() const { return theoryItem; }
+  // Null until the theory window is first opened.
+  TheoryWindow* theoryWindow() const { return theory; }
 
   // The About box, modal; the animation rests while it is open.
   void showAbout();
+  // The theory window, non-modal, made on first use and brought up to date as it opens.
+  void showTheory();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -53,10 +61,15 @@ class MainDialog final : public QDialog {
   // V1, T1 or P1 was left or confirmed with Enter.
   void applyFreeStream();
   void showFieldMenu(NumberField& field, const QPoint& at);
+  void addMenuItems(QMenu& menu) const;
+  // Only a shown theory window is brought up to date: closed, it costs nothing.
+  void refreshTheory();
 
   FlowModel& model;
   std::unique_ptr<Ui::MainDialog> ui;
   FlowView view;
   DialogFields fields;
-  QAction* about = nullptr;  // owned by this window
+  QAction* about = nullptr;       // owned by this window
+  QAction* theoryItem = nullptr;  // owned by this window
+  TheoryWindow* theory = nullptr;  // owned by this window
 };

@@ -1,4 +1,4 @@
-# The window: number fields, the main dialog, the About box and the program.
+# The window: number fields, the main dialog, the About box, the theory window and the program.
 include_guard(GLOBAL)
 if(NOT ZERKON_BUILD_GUI OR NOT TARGET zerkon_widget)
   return()
@@ -16,6 +16,14 @@ add_library(zerkon_window STATIC
   ${CMAKE_CURRENT_LIST_DIR}/FlowApp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zerkon.qrc)
 target_link_libraries(zerkon_window PUBLIC zerkon_ui_core zerkon_widget Qt6::Widgets)
+# The theory window needs the report, which is left out of a build without the exact theory.
+if(TARGET zerkon_report)
+  target_sources(zerkon_window PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/TheoryWindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/TheoryWindow.cpp)
+  target_link_libraries(zerkon_window PUBLIC zerkon_report)
+  target_compile_definitions(zerkon_window PUBLIC ZERKON_THEORY_WINDOW)
+endif()
 
 add_executable(zerkon ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(zerkon PRIVATE zerkon_window)

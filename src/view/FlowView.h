@@ -5,6 +5,11 @@
 // paintEvent then only copies that image. A paint the view did not ask for
 // (the window was uncovered, say) composes a fresh frame first. A left-button
 // drag turns the plate; a plain mouse move asks the window for a probe.
+//
+// With the picture focused the keyboard turns the plate as well: Right or plus
+// (main row or keypad) raises α by 1 degree, so the leading edge rises and the
+// plate turns clockwise on screen; Left or minus lowers it. Shift makes the step
+// 0.1 degree. Either way the angle stays within 0..75 degrees.
 
 #include <QTimer>
 #include <QWidget>
@@ -20,6 +25,8 @@ class FlowView final : public QWidget, public FrameHost {
  public:
   static constexpr int kPictureWidth = 672;   // pixels
   static constexpr int kPictureHeight = 465;  // pixels
+  static constexpr double kKeyStep = 1.0;       // degrees per key press
+  static constexpr double kFineKeyStep = 0.1;   // degrees per key press with Shift
 
   explicit FlowView(FlowModel& model, QWidget* parent = nullptr);
 
@@ -38,15 +45,22 @@ class FlowView final : public QWidget, public FrameHost {
 
  signals:
   void probeRequested(int x, int y);
+  // The plate angle changed by a drag or a key. Emitted only from those input
+  // paths, never by the timer, so watching it costs the animation nothing.
+  void plateTurned();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   // A click without moving turns the plate as well.
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void forwardMouse(const QMouseEvent& event);
+  // Turns the plate by `degrees` (either sign) through the animation, as a
+  // drag would; nothing at all happens when the limit leaves the angle as it is.
+  void turnBy(double degrees);
 
   FlowAnimation flowAnimation;
   QTimer frameTimer;
