@@ -47,26 +47,9 @@ std::optional<PixelPoint> point(std::string_view text) {
   return PixelPoint{*x, *y};
 }
 
-// The decimal form the fields read (sign, digits with at most one point, optional exponent),
-// but it must be the whole text.
+// The decimal form the fields read, but it must be the whole text.
 bool isDecimal(std::string_view text) {
-  std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  std::size_t digits = 0;
-  while (i < text.size() && isDigit(text[i])) ++i, ++digits;
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    while (i < text.size() && isDigit(text[i])) ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    const std::size_t exponentStart = i;
-    while (i < text.size() && isDigit(text[i])) ++i;
-    if (i == exponentStart) return false;
-  }
-  return i == text.size();
+  return !text.empty() && decimalPrefixLength(text) == text.size();
 }
 
 bool looksLikeNumber(std::string_view text) {

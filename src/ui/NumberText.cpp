@@ -21,8 +21,9 @@ bool isSpace(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// Length of the decimal number at the start of `text`, 0 when there is none.
-std::size_t decimalPrefix(std::string_view text) {
+}  // namespace
+
+std::size_t decimalPrefixLength(std::string_view text) {
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;
@@ -44,6 +45,7 @@ std::size_t decimalPrefix(std::string_view text) {
   return i;
 }
 
+namespace {
 locale_t cLocale() {
   static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   return locale;
@@ -54,7 +56,7 @@ double parseNumber(std::string_view text) {
   std::size_t start = 0;
   while (start < text.size() && isSpace(text[start])) ++start;
   const std::string_view rest = text.substr(start);
-  const std::size_t length = decimalPrefix(rest);
+  const std::size_t length = decimalPrefixLength(rest);
   if (length == 0) return 0.0;
   // The prefix is a plain decimal, so the C library's correctly rounded
   // conversion sees nothing it could read differently (no inf, nan or hex).

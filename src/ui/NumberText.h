@@ -2,6 +2,7 @@
 // The text rules of the number fields: every value is shown with about four
 // characters before the decimals, and read back from whatever text is there.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,3 +14,7 @@ std::string formatNumber(double value);
 // most one point, optional exponent), correctly rounded; 0.0 when there is
 // none. "inf", "nan" and hexadecimal read as 0.
 double parseNumber(std::string_view text);
+
+// Length of the decimal number at the very start of `text` (no white space
+// skipped), 0 when there is none.
+std::size_t decimalPrefixLength(std::string_view text);
