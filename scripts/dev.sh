@@ -2,7 +2,8 @@
 # Build and run zerkon on a fresh Debian machine.
 #   scripts/dev.sh run    install what is missing, build, start the program
 #   scripts/dev.sh test   install what is missing, build, run every test, then
-#                         again under AddressSanitizer and UndefinedBehaviorSanitizer
+#                         again under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                         then a minute of fuzzing per harness when clang can do it
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +11,21 @@ build() {
   bash scripts/install-deps.sh
   cmake --preset default >/dev/null
   cmake --build --preset default
+}
+
+# clang++ that links a libFuzzer harness: the compiler and its fuzzer runtime are there.
+fuzzing_available() {
+  command -v clang++ >/dev/null 2>&1 || return 1
+  local probe
+  probe=$(mktemp -d)
+  printf '%s\n' '#include <cstddef>' '#include <cstdint>' \
+    'extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t*, std::size_t) { return 0; }' \
+    >"$probe/probe.cpp"
+  local found=0
+  clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" \
+    >/dev/null 2>&1 || found=1
+  rm -rf "$probe"
+  return "$found"
 }
 
 case "${1:-}" in
@@ -30,6 +46,11 @@ case "${1:-}" in
     cmake --preset sanitize >/dev/null
     cmake --build --preset sanitize
     ctest --preset sanitize -j 2
+    if fuzzing_available; then
+      bash scripts/fuzz.sh 60
+    else
+      echo "dev.sh: fuzzing skipped: clang++ or its libFuzzer runtime (libclang-rt-dev) is missing"
+    fi
     ;;
   *)
     echo "usage: scripts/dev.sh run|test" >&2

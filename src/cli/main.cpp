@@ -20,6 +20,13 @@ namespace {
 
 constexpr int kFailure = 2;
 
+// Without XDG_RUNTIME_DIR (a cron job, a container) Qt falls back to a
+// folder of its own and says so on every run; errors must stay one line.
+void keepQuietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths:"))) return;
+  std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
 int fail(const std::string& message) {
   std::fprintf(stderr, "zerkon-cli: %s\n", message.c_str());
   return kFailure;
@@ -115,8 +122,10 @@ int main(int argc, char** argv) {
       return fail("cannot write '" + call.outputFile + "': " + output->errorString().toStdString());
   }
 
-  // Text rendering needs an application object; the tool never needs a display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Text rendering needs an application object; the tool never needs a
+  // display, whatever platform the environment asks for.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(keepQuietAboutRuntimeFolder);
   int qtArgc = 1;
   char programName[] = "zerkon-cli";
   char* qtArgv[] = {programName, nullptr};
