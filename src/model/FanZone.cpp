@@ -31,7 +31,10 @@ void FanZone::configure(int originX_, int originY_, bool lowerSide_, double plat
 }
 
 void FanZone::deflect(Tracer& tracer) {
-  const int c = classify(truncToInt(tracer.x), truncToInt(tracer.y));
+  latch(tracer, classify(truncToInt(tracer.x), truncToInt(tracer.y)));
+}
+
+void FanZone::latch(Tracer& tracer, int c) {
   currentClass = c;
   if (c != previousClass && c == 1) {
     if (exitVx == kUnset) {
@@ -140,7 +143,8 @@ void LowerFan::deflect(Tracer& tracer) {
   if (tracer.y - originY < 0) return;
   // Tracers leave the lower fan horizontally.
   exitVy = 0.0;
-  FanZone::deflect(tracer);
+  // The exit latch, with this fan's own classification called directly.
+  latch(tracer, LowerFan::classify(truncToInt(tracer.x), truncToInt(tracer.y)));
   if (currentClass != 0) return;
   const double beta = polarAngle(tracer.x, tracer.y);
   const Blend e = blend(entryAlong, entryAcross, exitAlong, exitAcross, beta);
@@ -176,7 +180,7 @@ int UpperFan::classify(int x, int y) const {
 
 void UpperFan::deflect(Tracer& tracer) {
   if (tracer.y > originY) return;
-  FanZone::deflect(tracer);
+  latch(tracer, UpperFan::classify(truncToInt(tracer.x), truncToInt(tracer.y)));
   if (currentClass != 0) return;
   const double beta = polarAngle(tracer.x, tracer.y);
   const Blend e = blend(entryAlong, entryAcross, exitAlong, exitAcross, beta);

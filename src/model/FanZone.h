@@ -36,6 +36,8 @@ class FanZone : public FlowZone {
   double lastChange = 0.0;         // sampling scratch: the change across the whole fan
 
  protected:
+  // The exit latch for a tracer that classify placed in class c.
+  void latch(Tracer& tracer, int c);
   // Polar angle of (x, y) about the origin in the fan's own sense of rotation.
   double polarAngle(double x, double y) const;
   // The velocity that the linear blend gives at polar angle beta, in m/s,

@@ -123,6 +123,10 @@ void UpperShock::configure(int originX_, int originY_, bool lowerSide_, double p
 }
 
 int UpperShock::classify(int x, int y) const {
+  // Left of the trailing edge a front that leans downstream (positive sine)
+  // is always still ahead: xs = x0 + r sin >= x0 > x, rounding included, so
+  // the distance is not needed.
+  if (frontSine > 0 && x < originX) return -1;
   const double dy = static_cast<double>(static_cast<std::int64_t>(originY) - y);
   const double dx = static_cast<double>(static_cast<std::int64_t>(originX) - x);
   const double r = std::sqrt(dy * dy + dx * dx);
