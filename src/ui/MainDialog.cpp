@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScreen>
 #include <algorithm>
 
 #include "ui/AboutDialog.h"
@@ -116,7 +117,14 @@ void MainDialog::showAbout() {
 
 void MainDialog::showTheory() {
 #ifdef ZERKON_THEORY_WINDOW
-  if (!theory) theory = new TheoryWindow(model, this);
+  if (!theory) {
+    theory = new TheoryWindow(model, this);
+    // Beside the picture when the screen has room; otherwise where the platform puts it.
+    theory->adjustSize();
+    const QPoint beside = frameGeometry().topRight() + QPoint(8, 0);
+    if (screen() && screen()->availableGeometry().contains(QRect(beside, theory->size())))
+      theory->move(beside);
+  }
   // It was not kept up to date while hidden.
   theory->refresh();
   theory->show();

@@ -69,7 +69,7 @@ class MainDialog final : public QDialog {
   std::unique_ptr<Ui::MainDialog> ui;
   FlowView view;
   DialogFields fields;
-  QAction* about = nullptr;       // owned by this window
-  QAction* theoryItem = nullptr;  // owned by this window
+  QAction* about = nullptr;        // owned by this window
+  QAction* theoryItem = nullptr;   // owned by this window
   TheoryWindow* theory = nullptr;  // owned by this window
 };

@@ -23,10 +23,10 @@ class FlowView final : public QWidget, public FrameHost {
   Q_OBJECT
 
  public:
-  static constexpr int kPictureWidth = 672;   // pixels
-  static constexpr int kPictureHeight = 465;  // pixels
-  static constexpr double kKeyStep = 1.0;       // degrees per key press
-  static constexpr double kFineKeyStep = 0.1;   // degrees per key press with Shift
+  static constexpr int kPictureWidth = 672;    // pixels
+  static constexpr int kPictureHeight = 465;   // pixels
+  static constexpr double kKeyStep = 1.0;      // degrees per key press
+  static constexpr double kFineKeyStep = 0.1;  // degrees per key press with Shift
 
   explicit FlowView(FlowModel& model, QWidget* parent = nullptr);
 
