@@ -139,8 +139,7 @@ int LowerFan::classify(int x, int y) const {
   return 0;
 }
 
-void LowerFan::deflect(Tracer& tracer) {
-  if (tracer.y - originY < 0) return;
+void LowerFan::turnInside(Tracer& tracer) {
   // Tracers leave the lower fan horizontally.
   exitVy = 0.0;
   // The exit latch, with this fan's own classification called directly.
@@ -178,8 +177,7 @@ int UpperFan::classify(int x, int y) const {
   return 0;
 }
 
-void UpperFan::deflect(Tracer& tracer) {
-  if (tracer.y > originY) return;
+void UpperFan::turnInside(Tracer& tracer) {
   latch(tracer, UpperFan::classify(truncToInt(tracer.x), truncToInt(tracer.y)));
   if (currentClass != 0) return;
   const double beta = polarAngle(tracer.x, tracer.y);

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "model/FlowZone.h"
+#include "model/Tracer.h"
 
 class FanZone : public FlowZone {
  public:
@@ -59,22 +60,37 @@ class FanZone : public FlowZone {
   double exitAcross = 0.0;
 };
 
+// As for the shocks, the position test that most tracers fail is inline.
 class LowerFan final : public FanZone {
  public:
   using FanZone::FanZone;
 
-  void deflect(Tracer& tracer) override;
+  // Only tracers at or below the trailing edge's row reach the lower fan.
+  void deflect(Tracer& tracer) override {
+    if (tracer.y - originY < 0) return;
+    turnInside(tracer);
+  }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
   int classify(int x, int y) const override;
+
+ private:
+  void turnInside(Tracer& tracer);
 };
 
 class UpperFan final : public FanZone {
  public:
   using FanZone::FanZone;
 
-  void deflect(Tracer& tracer) override;
+  // Only tracers at or above the leading edge's row reach the upper fan.
+  void deflect(Tracer& tracer) override {
+    if (tracer.y > originY) return;
+    turnInside(tracer);
+  }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
   int classify(int x, int y) const override;
+
+ private:
+  void turnInside(Tracer& tracer);
 };

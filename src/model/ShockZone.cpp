@@ -87,9 +87,7 @@ int LowerShock::classify(int x, int y) const {
   return 1;
 }
 
-void LowerShock::deflect(Tracer& tracer) {
-  if (tracer.turned || tracer.vy != 0) return;
-  if (tracer.y <= originY) return;
+void LowerShock::turnAtFront(Tracer& tracer) {
   const double xf = originX + (tracer.y - originY) / frontTangent;
   // More than one step away from the front: not yet.
   if (xf > 0 && std::abs(tracer.x - xf) > tracer.vx) return;
@@ -135,8 +133,7 @@ int UpperShock::classify(int x, int y) const {
   return xs > x ? -1 : 1;
 }
 
-void UpperShock::deflect(Tracer& tracer) {
-  if (tracer.y > originY) return;
+void UpperShock::turnBehindFront(Tracer& tracer) {
   if (classify(truncToInt(tracer.x), truncToInt(tracer.y)) <= 0) return;
   tracer.vy = 0;
   tracer.vx = model.velocity * kPixelsPerStepPerMs;
