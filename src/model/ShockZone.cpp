@@ -75,6 +75,9 @@ void LowerShock::configure(int originX_, int originY_, bool lowerSide_, double p
   frontAngle = plateAngle * kFrontSlope + kLowerFrontAtZero;
   if (frontAngle > kHalfPi) frontAngle = kHalfPi;
   frontTangent = std::tan(plateAngle + frontAngle);
+  const double v = upstream.velocity;
+  turnVy = std::sin(plateAngle) * v * kPixelsPerStepPerMs;
+  turnVx = std::cos(plateAngle) * v * kPixelsPerStepPerMs;
 }
 
 int LowerShock::classify(int x, int y) const {
@@ -85,16 +88,6 @@ int LowerShock::classify(int x, int y) const {
   // as wholly behind the shock.
   if (xf > 0 && x < xf) return -1;
   return 1;
-}
-
-void LowerShock::turnAtFront(Tracer& tracer) {
-  const double xf = originX + (tracer.y - originY) / frontTangent;
-  // More than one step away from the front: not yet.
-  if (xf > 0 && std::abs(tracer.x - xf) > tracer.vx) return;
-  const double v = upstream.velocity;
-  tracer.vy = std::sin(plateAngle) * v * kPixelsPerStepPerMs;
-  tracer.vx = std::cos(plateAngle) * v * kPixelsPerStepPerMs;
-  tracer.turned = true;
 }
 
 void LowerShock::draw(Canvas& canvas) const {
@@ -121,20 +114,10 @@ void UpperShock::configure(int originX_, int originY_, bool lowerSide_, double p
 }
 
 int UpperShock::classify(int x, int y) const {
-  // Left of the trailing edge a front that leans downstream (positive sine)
-  // is always still ahead: xs = x0 + r sin >= x0 > x, rounding included, so
-  // the distance is not needed.
-  if (frontSine > 0 && x < originX) return -1;
   const double dy = static_cast<double>(static_cast<std::int64_t>(originY) - y);
   const double dx = static_cast<double>(static_cast<std::int64_t>(originX) - x);
   const double r = std::sqrt(dy * dy + dx * dx);
   // The x of the front point at the same distance from the trailing edge.
   const double xs = originX + r * frontSine;
   return xs > x ? -1 : 1;
-}
-
-void UpperShock::turnBehindFront(Tracer& tracer) {
-  if (classify(truncToInt(tracer.x), truncToInt(tracer.y)) <= 0) return;
-  tracer.vy = 0;
-  tracer.vx = model.velocity * kPixelsPerStepPerMs;
 }

@@ -5,6 +5,11 @@
 
 #include "model/FlowZone.h"
 #include "model/Tracer.h"
+#include "model/Truncate.h"
+
+#include <cmath>
+
+#include "model/FlowModel.h"
 
 class ShockZone : public FlowZone {
  public:
@@ -26,9 +31,8 @@ class ShockZone : public FlowZone {
   static constexpr double kFrontSlope = 0.60000000000000009;
 };
 
-// The zones' deflect operations open with a cheap test of the tracer's
-// position that most tracers fail; it is inline so that the zone pass over
-// ten thousand tracers pays for a call only where there is work.
+// The shocks' deflect operations are inline: the zone pass runs them for
+// ten thousand tracers a tick.
 
 class LowerShock final : public ShockZone {
  public:
@@ -36,9 +40,14 @@ class LowerShock final : public ShockZone {
 
   // Only an untouched tracer below the leading edge's row can meet the front.
   void deflect(Tracer& tracer) override {
-    if (tracer.turned || tracer.vy != 0) return;
-    if (tracer.y <= originY) return;
-    turnAtFront(tracer);
+    // Which tracers turn is unpredictable from one tracer to the next, so
+    // the test is computed whole and the new velocity selected, not branched to.
+    const double xf = originX + (tracer.y - originY) / frontTangent;
+    const bool atFront = !(xf > 0) | !(std::abs(tracer.x - xf) > tracer.vx);
+    const bool turn = !tracer.turned & (tracer.vy == 0) & !(tracer.y <= originY) & atFront;
+    tracer.vy = turn ? turnVy : tracer.vy;
+    tracer.vx = turn ? turnVx : tracer.vx;
+    tracer.turned = tracer.turned | turn;
   }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
@@ -46,9 +55,9 @@ class LowerShock final : public ShockZone {
   int classify(int x, int y) const override;
 
  private:
-  void turnAtFront(Tracer& tracer);
-
   double frontTangent = 0.0;  // tan(alpha + beta), as of the last configuration
+  double turnVx = 0.0;        // pixels per step: along the plate at the upstream speed
+  double turnVy = 0.0;
 };
 
 class UpperShock final : public ShockZone {
@@ -57,15 +66,15 @@ class UpperShock final : public ShockZone {
 
   // Tracers below the trailing edge's row are never behind this front.
   void deflect(Tracer& tracer) override {
-    if (tracer.y > originY) return;
-    turnBehindFront(tracer);
+    const bool turn =
+        !(tracer.y > originY) & (classify(truncToInt(tracer.x), truncToInt(tracer.y)) > 0);
+    tracer.vy = turn ? 0 : tracer.vy;
+    tracer.vx = turn ? model.velocity * kPixelsPerStepPerMs : tracer.vx;
   }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
   int classify(int x, int y) const override;
 
  private:
-  void turnBehindFront(Tracer& tracer);
-
   double frontSine = 0.0;  // sin(alpha - beta), as of the last configuration
 };
