@@ -378,7 +378,8 @@ TEST_F(KeyboardTest, OtherKeysLeaveThePlateAlone) {
 // Two windows get the same drags, keys, probes and ticks; one of them has its theory window
 // open and following. A free stream of zero pressure is included: there the fans answer the
 // probe from the scratch of the previous question, so a report that did not merely peek
-// would show in the picture.
+// would show in the picture. The two main windows stay hidden: an expose the platform
+// delivers to only one of them would compose an extra frame there and step its tracers.
 class TheoryWindowIsAnOnlooker : public testing::TestWithParam<const char*> {};
 
 TEST_P(TheoryWindowIsAnOnlooker, ThePictureIsTheSameWithTheWindowOpenOrNever) {
@@ -390,8 +391,6 @@ TEST_P(TheoryWindowIsAnOnlooker, ThePictureIsTheSameWithTheWindowOpenOrNever) {
     w->flowView().stopTimer();
     w->field(FieldId::P1).setText(QString::fromLatin1(GetParam()));
     QTest::keyClick(&w->field(FieldId::P1), Qt::Key_Return);
-    w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
   }
   QCoreApplication::processEvents();
   watched.showTheory();
