@@ -4,29 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 #include "model/FlowModel.h"
+#include "support/AllocationCounter.h"
 #include "ui/MainDialogLogic.h"
 #include "view/FlowAnimation.h"
 #include "view/FrameHost.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-// Every heap allocation of the process is counted, so each benchmark can
-// report how many happen per iteration.
-void* operator new(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 struct Session {
@@ -54,10 +38,11 @@ Session& defaultSession() {
 // Runs `work` per iteration and reports the allocations it made.
 template <class Work>
 void measure(benchmark::State& state, Work&& work) {
-  const long before = allocations.load();
+  const long before = heapAllocations.load();
   for (auto _ : state) work();
-  state.counters["allocs/iter"] = benchmark::Counter(
-      static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+  state.counters["allocs/iter"] =
+      benchmark::Counter(static_cast<double>(heapAllocations.load() - before) /
+                         static_cast<double>(state.iterations()));
 }
 
 // The zone pass and step of one tick, each iteration from the same warm
@@ -66,15 +51,16 @@ void measure(benchmark::State& state, Work&& work) {
 void zonePass(benchmark::State& state, std::size_t tracers) {
   Session s(tracers);
   const std::vector<Tracer> warm = s.animation.tracers();
-  const long before = allocations.load();
+  const long before = heapAllocations.load();
   for (auto _ : state) {
     state.PauseTiming();
     s.animation.tracers() = warm;
     state.ResumeTiming();
     s.animation.advance();
   }
-  state.counters["allocs/iter"] = benchmark::Counter(
-      static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+  state.counters["allocs/iter"] =
+      benchmark::Counter(static_cast<double>(heapAllocations.load() - before) /
+                         static_cast<double>(state.iterations()));
 }
 
 void BM_ZonePassAndStep(benchmark::State& state) {

@@ -13,23 +13,7 @@
 #include <string>
 
 #include "cli/Session.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-// Every allocation of the process is counted, Qt's included.
-void* operator new(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
+#include "support/AllocationCounter.h"
 
 namespace {
 
@@ -90,9 +74,9 @@ SoakFigures soak(const std::optional<std::string>& velocity, int ticks) {
   };
   const auto start = std::chrono::steady_clock::now();
   for (int i = 1; i <= ticks; ++i) {
-    const long before = allocations.load(std::memory_order_relaxed);
+    const long before = heapAllocations.load(std::memory_order_relaxed);
     animation.advance();
-    f.advanceAllocations += allocations.load(std::memory_order_relaxed) - before;
+    f.advanceAllocations += heapAllocations.load(std::memory_order_relaxed) - before;
     animation.compose();
     if (i == kSettleTicks) f.settledKb = residentKb();
     if (i >= kSettleTicks && i % kRssEvery == 0) readRss();

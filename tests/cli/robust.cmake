@@ -13,6 +13,7 @@ gtest_discover_tests(test_robust DISCOVERY_TIMEOUT 120)
 add_executable(test_soak
   ${CMAKE_CURRENT_LIST_DIR}/CliTestMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoakTest.cpp)
+target_include_directories(test_soak PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(test_soak PRIVATE zerkon_session Qt6::Gui GTest::gtest)
 gtest_discover_tests(test_soak DISCOVERY_TIMEOUT 120 TEST_FILTER "Soak.*"
   PROPERTIES LABELS soak TIMEOUT 1500)

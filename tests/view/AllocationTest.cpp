@@ -2,26 +2,11 @@
 // loops; only the scene's label texts may.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "model/FlowModel.h"
+#include "support/AllocationCounter.h"
 #include "view/Canvas.h"
 #include "view/FlowAnimation.h"
 #include "view/ViewHost.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 class NullCanvas final : public Canvas {
@@ -51,11 +36,6 @@ class NullHost final : public ViewHost {
   NullCanvas canvas;
 };
 
-long allocationsDuring(auto&& work) {
-  const long before = allocations.load();
-  work();
-  return allocations.load() - before;
-}
 }  // namespace
 
 TEST(Allocation, TheTickAllocatesNothingButLabelTexts) {
