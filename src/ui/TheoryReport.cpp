@@ -18,6 +18,16 @@ std::optional<double> realOnly(const std::optional<double>& value) {
 std::optional<double> inDegrees(const std::optional<double>& radians) {
   return radians ? realOnly(theory::degrees(*radians)) : std::nullopt;
 }
+
+// One face of the exact answer, every number checked for being real.
+void fillFace(FaceReport& face, double waveAngle, const std::optional<double>& mach,
+              const theory::FaceRatios& ratios) {
+  face.waveAngle = inDegrees(waveAngle);
+  face.mach = realOnly(mach);
+  face.pressure = realOnly(ratios.pressure);
+  face.temperature = realOnly(ratios.temperature);
+  face.density = realOnly(ratios.density);
+}
 std::optional<double> quotient(const std::optional<double>& a, const std::optional<double>& b) {
   if (!a || !b || *b == 0.0) return std::nullopt;
   return realOnly(*a / *b);
@@ -81,20 +91,10 @@ TheoryReport makeTheoryReport(FlowModel& model) {
   report.regime = exact.regime;
   report.message = exact.message;
   if (exact.maxDeflection) report.maxDeflection = inDegrees(exact.maxDeflection->deflection);
-  if (exact.lower) {
-    report.lower.waveAngle = inDegrees(exact.lower->shockAngle);
-    report.lower.mach = realOnly(exact.lower->mach);
-    report.lower.pressure = realOnly(exact.lower->ratios.pressure);
-    report.lower.temperature = realOnly(exact.lower->ratios.temperature);
-    report.lower.density = realOnly(exact.lower->ratios.density);
-  }
-  if (exact.upper) {
-    report.upper.waveAngle = inDegrees(exact.upper->prandtlMeyerAngle);
-    report.upper.mach = realOnly(exact.upper->mach);
-    report.upper.pressure = realOnly(exact.upper->ratios.pressure);
-    report.upper.temperature = realOnly(exact.upper->ratios.temperature);
-    report.upper.density = realOnly(exact.upper->ratios.density);
-  }
+  if (exact.lower)
+    fillFace(report.lower, exact.lower->shockAngle, exact.lower->mach, exact.lower->ratios);
+  if (exact.upper)
+    fillFace(report.upper, exact.upper->prandtlMeyerAngle, exact.upper->mach, exact.upper->ratios);
   if (exact.exact) {
     report.normalForce = realOnly(exact.exact->normalForce);
     report.lift = realOnly(exact.exact->lift);
