@@ -203,7 +203,11 @@ void appendArray(std::string& out, const Array& a, std::size_t indent) {
   } else {
     for (std::size_t i = 0; i < a.items.size(); ++i) {
       out.append(indent, ' ');
-      out += "[" + std::to_string(i) + "]\n";
+      // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict)
+      // about "literal" + std::string.
+      out += '[';
+      out += std::to_string(i);
+      out += "]\n";
       appendText(out, a.items[i], indent + 2);
     }
   }
