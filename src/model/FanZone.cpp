@@ -31,26 +31,9 @@ void FanZone::configure(int originX_, int originY_, bool lowerSide_, double plat
 }
 
 void FanZone::deflect(Tracer& tracer) {
-  latch(tracer, classify(truncToInt(tracer.x), truncToInt(tracer.y)));
-}
-
-void FanZone::latch(Tracer& tracer, int c) {
-  currentClass = c;
-  if (c != previousClass && c == 1) {
-    if (exitVx == kUnset) {
-      exitVx = tracer.vx;
-      if (exitVy == kUnset) {
-        exitVy = tracer.vy;
-      } else {
-        tracer.vy = exitVy;
-      }
-    } else {
-      tracer.vx = exitVx;
-      tracer.vy = exitVy;
-      tracer.turned = true;
-    }
-  }
-  previousClass = c;
+  Latch latch = latchState();
+  latch.run(tracer, true, classify(truncToInt(tracer.x), truncToInt(tracer.y)));
+  keep(latch);
 }
 
 double FanZone::polarAngle(double x, double y) const {
@@ -62,11 +45,18 @@ double FanZone::polarAngle(double x, double y) const {
   return -(kPi - std::atan(std::abs(originY - y) / std::abs(x - originX)));
 }
 
-FanZone::Blend FanZone::blend(double a, double a2, double b, double b2, double beta) const {
+void FanZone::fillRows() {
+  rows.fill(model.viewHeight, [this](int y) { return crossingsOf(y); });
+}
+
+void FanZone::prepareBlend(double a, double a2, double b, double b2) {
   const double t1 = firstRayAngle;
   const double t2 = lastRayAngle;
-  return {(b * t1 - a * t2) / (t1 - t2) + (a - b) * beta / (t1 - t2),
-          (b2 * t1 - a2 * t2) / (t1 - t2) + (a2 - b2) * beta / (t1 - t2)};
+  rayGap = t1 - t2;
+  alongBase = (b * t1 - a * t2) / (t1 - t2);
+  alongSlope = a - b;
+  acrossBase = (b2 * t1 - a2 * t2) / (t1 - t2);
+  acrossSlope = a2 - b2;
 }
 
 void FanZone::draw(Canvas& canvas) const {
@@ -122,33 +112,24 @@ void LowerFan::configure(int originX_, int originY_, bool lowerSide_, double pla
   upstream.velocity = model.velocity;
   firstRayTangent = std::tan(firstRayAngle);
   lastRayTangent = std::tan(lastRayAngle);
+  fillRows();
   // Along the plate on the first ray, horizontal on the last.
   const double v = upstream.velocity;
-  entryAlong = -v * std::cos(plateAngle + kPi - firstRayAngle);
-  entryAcross = v * std::sin(plateAngle + kPi - firstRayAngle);
-  exitAlong = v * std::cos(lastRayAngle);
-  exitAcross = v * std::sin(lastRayAngle);
+  prepareBlend(-v * std::cos(plateAngle + kPi - firstRayAngle),
+               v * std::sin(plateAngle + kPi - firstRayAngle), v * std::cos(lastRayAngle),
+               v * std::sin(lastRayAngle));
 }
 
-int LowerFan::classify(int x, int y) const {
+FanZone::Crossings LowerFan::crossingsOf(int y) const {
   const double dy = asDouble(static_cast<std::int64_t>(y) - originY);
-  const double x1 = originX + dy / firstRayTangent;
-  const double x2 = originX + dy / lastRayTangent;
-  if (x < x1) return -1;
-  if (x > x2) return 1;
-  return 0;
+  return {originX + dy / firstRayTangent, originX + dy / lastRayTangent};
 }
 
-void LowerFan::turnInside(Tracer& tracer) {
-  // Tracers leave the lower fan horizontally.
-  exitVy = 0.0;
-  // The exit latch, with this fan's own classification called directly.
-  latch(tracer, LowerFan::classify(truncToInt(tracer.x), truncToInt(tracer.y)));
-  if (currentClass != 0) return;
-  const double beta = polarAngle(tracer.x, tracer.y);
-  const Blend e = blend(entryAlong, entryAcross, exitAlong, exitAcross, beta);
-  tracer.vy = (e.along * std::sin(beta) - e.across * std::cos(beta)) * kPixelsPerStepPerMs;
-  tracer.vx = (e.along * std::cos(beta) + e.across * std::sin(beta)) * kPixelsPerStepPerMs;
+FanZone::Velocity LowerFan::blendedVelocity(double x, double y) const {
+  const double beta = polarAngle(x, y);
+  const Blend e = blend(beta);
+  return {(e.along * std::cos(beta) + e.across * std::sin(beta)) * kPixelsPerStepPerMs,
+          (e.along * std::sin(beta) - e.across * std::cos(beta)) * kPixelsPerStepPerMs};
 }
 
 void UpperFan::configure(int originX_, int originY_, bool lowerSide_, double plateAngle_,
@@ -160,28 +141,21 @@ void UpperFan::configure(int originX_, int originY_, bool lowerSide_, double pla
   lastRayAngle = plateAngle * 0.5 - mu - 0.0001;
   firstRayTangent = std::tan(std::abs(firstRayAngle));
   lastRayTangent = std::tan(std::abs(lastRayAngle));
+  fillRows();
   // Horizontal on the first ray, along the plate on the last.
   const double v = upstream.velocity;
-  entryAlong = v * std::cos(-firstRayAngle);
-  entryAcross = v * std::sin(-firstRayAngle);
-  exitAlong = v * std::cos(plateAngle - lastRayAngle);
-  exitAcross = v * std::sin(plateAngle - lastRayAngle);
+  prepareBlend(v * std::cos(-firstRayAngle), v * std::sin(-firstRayAngle),
+               v * std::cos(plateAngle - lastRayAngle), v * std::sin(plateAngle - lastRayAngle));
 }
 
-int UpperFan::classify(int x, int y) const {
+FanZone::Crossings UpperFan::crossingsOf(int y) const {
   const double dy = asDouble(static_cast<std::int64_t>(originY) - y);
-  const double x1 = originX + dy / firstRayTangent;
-  const double x2 = originX + dy / lastRayTangent;
-  if (x < x1) return -1;
-  if (x > x2) return 1;
-  return 0;
+  return {originX + dy / firstRayTangent, originX + dy / lastRayTangent};
 }
 
-void UpperFan::turnInside(Tracer& tracer) {
-  latch(tracer, UpperFan::classify(truncToInt(tracer.x), truncToInt(tracer.y)));
-  if (currentClass != 0) return;
-  const double beta = polarAngle(tracer.x, tracer.y);
-  const Blend e = blend(entryAlong, entryAcross, exitAlong, exitAcross, beta);
-  tracer.vy = (e.along * std::sin(beta) + e.across * std::cos(beta)) * kPixelsPerStepPerMs;
-  tracer.vx = (e.along * std::cos(beta) - e.across * std::sin(beta)) * kPixelsPerStepPerMs;
+FanZone::Velocity UpperFan::blendedVelocity(double x, double y) const {
+  const double beta = polarAngle(x, y);
+  const Blend e = blend(beta);
+  return {(e.along * std::cos(beta) - e.across * std::sin(beta)) * kPixelsPerStepPerMs,
+          (e.along * std::sin(beta) + e.across * std::cos(beta)) * kPixelsPerStepPerMs};
 }

@@ -68,9 +68,13 @@ void FlowModel::setView(int width, int height) {
   centreY = static_cast<double>(height / 2);
 }
 
+bool FlowModel::ownZonesInSlots() const {
+  return zones[kLowerShock].get() == own.lowerShock && zones[kLowerFan].get() == own.lowerFan &&
+         zones[kUpperFan].get() == own.upperFan && zones[kUpperShock].get() == own.upperShock;
+}
+
 void FlowModel::applyZones(Tracer& tracer) {
-  if (zones[kLowerShock].get() == own.lowerShock && zones[kLowerFan].get() == own.lowerFan &&
-      zones[kUpperFan].get() == own.upperFan && zones[kUpperShock].get() == own.upperShock) {
+  if (ownZonesInSlots()) {
     own.lowerShock->deflect(tracer);
     own.lowerFan->deflect(tracer);
     own.upperFan->deflect(tracer);
@@ -78,6 +82,17 @@ void FlowModel::applyZones(Tracer& tracer) {
     return;
   }
   for (const auto& zone : zones) zone->deflect(tracer);
+}
+
+void FlowModel::applyZones(std::span<Tracer> tracers) {
+  if (!ownZonesInSlots()) {
+    for (Tracer& tracer : tracers) applyZones(tracer);
+    return;
+  }
+  own.lowerShock->deflectAll(tracers);
+  own.lowerFan->deflectAll(tracers);
+  own.upperFan->deflectAll(tracers);
+  own.upperShock->deflectAll(tracers);
 }
 
 bool FlowModel::isAbovePlate(int x, int y) const {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <span>
 
 #include "model/FlowZone.h"
 #include "model/GasState.h"
@@ -69,6 +70,11 @@ class FlowModel {
   void setView(int width, int height);
   // The four zones' deflect, in slot order.
   void applyZones(Tracer& tracer);
+  // The same as applyZones on each tracer in turn. With the model's own zones
+  // in their slots it runs zone by zone over the whole array instead: a zone
+  // never reads another tracer and still meets them in order, so every
+  // result is the same, and each zone's loop keeps its constants at hand.
+  void applyZones(std::span<Tracer> tracers);
   // True above the plate, extended by horizontals beyond its ends; a point on
   // the plate or on a horizontal is below.
   bool isAbovePlate(int x, int y) const;
@@ -152,6 +158,7 @@ class FlowModel {
     UpperShock* upperShock = nullptr;
   };
   OwnZones own;
+  bool ownZonesInSlots() const;
 
   // The pressure on one face, from the pair of zones of that side.
   double facePressure(FlowZone& first, FlowZone& second, int x, int y) const;

@@ -111,13 +111,27 @@ void UpperShock::configure(int originX_, int originY_, bool lowerSide_, double p
   frontAngle =
       (1 - model.velocity * kPerVelocity) * kThirdPi + plateAngle * kFrontSlope - kEighthPi;
   frontSine = std::sin(plateAngle - frontAngle);
+  fillBounds();
 }
 
-int UpperShock::classify(int x, int y) const {
-  const double dy = static_cast<double>(static_cast<std::int64_t>(originY) - y);
-  const double dx = static_cast<double>(static_cast<std::int64_t>(originX) - x);
-  const double r = std::sqrt(dy * dy + dx * dx);
-  // The x of the front point at the same distance from the trailing edge.
-  const double xs = originX + r * frontSine;
-  return xs > x ? -1 : 1;
+void UpperShock::fillBounds() {
+  // Along a row, with a = x - originX and s = frontSine, the test compares
+  // s sqrt(dy^2 + a^2) with a: their difference falls with a by at least
+  // 1 - |s| per pixel and vanishes at a = s |dy| / sqrt(1 - s^2). Outside
+  // the bounds a is at least three pixels from there, so the difference is
+  // at least 3 (1 - |s|), which for |s| up to kMaxSine dwarfs the rounding of
+  // the test (below 2^-16 pixels wherever 32-bit coordinates can put it): the
+  // bound's answer is the computed one.
+  constexpr double kMaxSine = 0.9999;
+  const double s = frontSine;
+  if (!(std::abs(s) <= kMaxSine)) {
+    rows.clear();
+    return;
+  }
+  const double k = s / std::sqrt(1 - s * s);
+  rows.fill(model.viewHeight, [&](int y) {
+    const double a = k * std::abs(static_cast<double>(std::int64_t{originY} - y));
+    return Bounds{originX + static_cast<std::int64_t>(std::floor(a)) - 2,
+                  originX + static_cast<std::int64_t>(std::ceil(a)) + 2};
+  });
 }

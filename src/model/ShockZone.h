@@ -4,10 +4,15 @@
 // returns the gas to the free-stream state and direction.
 
 #include "model/FlowZone.h"
+#include "model/RowTable.h"
+#include "model/Select.h"
 #include "model/Tracer.h"
 #include "model/Truncate.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <span>
 
 #include "model/FlowModel.h"
 
@@ -40,14 +45,20 @@ class LowerShock final : public ShockZone {
 
   // Only an untouched tracer below the leading edge's row can meet the front.
   void deflect(Tracer& tracer) override {
-    // Which tracers turn is unpredictable from one tracer to the next, so
-    // the test is computed whole and the new velocity selected, not branched to.
+    // A tracer turns here once, in the step it meets the front: the test is
+    // computed whole, so that the one branch is on that rare event.
     const double xf = originX + (tracer.y - originY) / frontTangent;
-    const bool atFront = !(xf > 0) | !(std::abs(tracer.x - xf) > tracer.vx);
-    const bool turn = !tracer.turned & (tracer.vy == 0) & !(tracer.y <= originY) & atFront;
-    tracer.vy = turn ? turnVy : tracer.vy;
-    tracer.vx = turn ? turnVx : tracer.vx;
-    tracer.turned = tracer.turned | turn;
+    const int atFront = !(xf > 0) | !(std::abs(tracer.x - xf) > tracer.vx);
+    const int turns = static_cast<int>(!tracer.turned) & static_cast<int>(tracer.vy == 0) &
+                      static_cast<int>(!(tracer.y <= originY)) & atFront;
+    if (turns != 0) [[unlikely]] {
+      tracer.vy = turnVy;
+      tracer.vx = turnVx;
+      tracer.turned = true;
+    }
+  }
+  void deflectAll(std::span<Tracer> tracers) {
+    for (Tracer& tracer : tracers) deflect(tracer);
   }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
@@ -66,15 +77,49 @@ class UpperShock final : public ShockZone {
 
   // Tracers below the trailing edge's row are never behind this front.
   void deflect(Tracer& tracer) override {
-    const bool turn =
+    const bool behind =
         !(tracer.y > originY) & (classify(truncToInt(tracer.x), truncToInt(tracer.y)) > 0);
-    tracer.vy = turn ? 0 : tracer.vy;
-    tracer.vx = turn ? model.velocity * kPixelsPerStepPerMs : tracer.vx;
+    tracer.vy = pick(behind, 0.0, tracer.vy);
+    tracer.vx = pick(behind, model.velocity * kPixelsPerStepPerMs, tracer.vx);
+  }
+  void deflectAll(std::span<Tracer> tracers) {
+    for (Tracer& tracer : tracers) deflect(tracer);
   }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
-  int classify(int x, int y) const override;
+  // Behind the front when the front point at the same distance from the
+  // trailing edge lies left of x. Away from the row's change of answer the
+  // row's bounds give it; within them it is computed.
+  int classify(int x, int y) const override {
+    const Bounds* found = rows.find(y);
+    const Bounds b = found ? *found : kUndecided;
+    // Both ends in one unsigned comparison: a second branch on which side
+    // x lies would be unpredictable.
+    const auto offset = static_cast<std::uint64_t>(x) - static_cast<std::uint64_t>(b.left);
+    if (offset <= static_cast<std::uint64_t>(b.right) - static_cast<std::uint64_t>(b.left))
+        [[unlikely]] {
+      return frontClass(x, y);
+    }
+    return 1 - 2 * static_cast<int>(x < b.left);
+  }
 
  private:
+  // Pixels x < left of a row are ahead of the front (-1), x > right behind it (1).
+  struct Bounds {
+    std::int64_t left;
+    std::int64_t right;
+  };
+  static constexpr Bounds kUndecided{std::numeric_limits<std::int64_t>::min(),
+                                     std::numeric_limits<std::int64_t>::max()};
+  int frontClass(int x, int y) const {
+    const double dy = static_cast<double>(static_cast<std::int64_t>(originY) - y);
+    const double dx = static_cast<double>(static_cast<std::int64_t>(originX) - x);
+    const double r = std::sqrt(dy * dy + dx * dx);
+    const double xs = originX + r * frontSine;
+    return 1 - 2 * static_cast<int>(xs > x);
+  }
+  void fillBounds();
+
   double frontSine = 0.0;  // sin(alpha - beta), as of the last configuration
+  RowTable<Bounds> rows;
 };

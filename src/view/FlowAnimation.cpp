@@ -1,6 +1,8 @@
 #include "view/FlowAnimation.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
@@ -71,9 +73,16 @@ void FlowAnimation::onTick() {
 }
 
 void FlowAnimation::advance() {
-  for (std::size_t i = 0; i < tracerList.size(); ++i) {
-    model.applyZones(tracerList[i]);
-    if (!tracerList[i].step(model)) respawnTracer(i);
+  // Each tracer meets the zones before it steps, and no zone looks at another
+  // tracer, so the zones may take a block of tracers at a time; a block
+  // stays in the cache from the zones' first loop to the last step.
+  const std::span<Tracer> all(tracerList);
+  for (std::size_t first = 0; first < all.size(); first += kBlock) {
+    const std::size_t count = std::min(kBlock, all.size() - first);
+    model.applyZones(all.subspan(first, count));
+    for (std::size_t i = first; i < first + count; ++i) {
+      if (!tracerList[i].step(model)) respawnTracer(i);
+    }
   }
   for (std::size_t i = 0; i < bubbleList.size(); ++i) {
     model.applyZones(*bubbleList[i]);

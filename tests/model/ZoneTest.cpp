@@ -1,6 +1,7 @@
 // The gas state every zone derives, and the two shock zones.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -38,6 +39,16 @@ TEST(Truncation, FitsIn32BitsOrGivesTheSmallestInt) {
   EXPECT_EQ(truncToInt(std::nan("")), -2147483647 - 1);
   EXPECT_EQ(truncToInt(INFINITY), -2147483647 - 1);
   EXPECT_EQ(truncToInt(-INFINITY), -2147483647 - 1);
+  // The same answers when the compiler works them out...
+  static_assert(truncToInt(2147483647.9) == 2147483647);
+  static_assert(truncToInt(-2147483648.9) == -2147483647 - 1);
+  static_assert(truncToInt(2147483648.0) == -2147483647 - 1);
+  static_assert(truncToInt(-3.7) == -3);
+  // ...and when the processor does, from values it cannot know beforehand.
+  volatile double unknown[] = {2147483647.9, -2147483648.9, 2147483648.0, -2147483649.0,
+                               std::nan(""), INFINITY,      -0.9,         1e300};
+  const int expected[] = {2147483647, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, 0, INT_MIN};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(truncToInt(unknown[i]), expected[i]) << i;
 }
 
 TEST_F(ShockTest, GasStateOfTheDefaultFreeStream) {
