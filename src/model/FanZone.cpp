@@ -1,6 +1,8 @@
 #include "model/FanZone.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "model/FlowModel.h"
@@ -46,7 +48,20 @@ double FanZone::polarAngle(double x, double y) const {
 }
 
 void FanZone::fillRows() {
-  rows.fill(model.viewHeight, [this](int y) { return crossingsOf(y); });
+  rows.fill(model.viewHeight, [this](int y) { return columnsOf(crossingsOf(y)); });
+}
+
+FanZone::Columns FanZone::columnsOf(const Crossings& c) {
+  // Clamped to one column beyond the 32-bit range, where every x agrees.
+  const auto left = [](double first) {
+    if (std::isnan(first)) return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(std::clamp(std::ceil(first), -2147483648.0, 2147483648.0));
+  };
+  const auto right = [](double last) {
+    if (std::isnan(last)) return std::numeric_limits<std::int64_t>::max();
+    return static_cast<std::int64_t>(std::clamp(std::floor(last), -2147483649.0, 2147483647.0));
+  };
+  return {left(c.first), right(c.last)};
 }
 
 void FanZone::prepareBlend(double a, double a2, double b, double b2) {

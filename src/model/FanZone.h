@@ -95,21 +95,31 @@ class FanZone : public FlowZone {
     double first;
     double last;
   };
-  // -1 left of the first ray's crossing, 1 right of the last's, 0 between;
-  // computed without a branch, as which side a tracer is on is unpredictable.
-  static int classOf(int x, const Crossings& c) {
-    const int left = x < c.first;
-    const int right = x > c.last;
+  // The crossings as the whole pixel columns a classification compares
+  // with: a whole x is left of `first` exactly when x < ceil(first), and right
+  // of `last` when x > floor(last); a NaN crossing has nothing on either side.
+  // Integer comparisons spare the zone pass a conversion per tracer.
+  struct Columns {
+    std::int64_t firstLeft;  // columns below this are left of the first ray
+    std::int64_t lastRight;  // columns above this are right of the last ray
+  };
+  static Columns columnsOf(const Crossings& c);
+  // -1 left of the first ray, 1 right of the last, 0 between; computed
+  // without a branch, as which side a tracer is on is unpredictable.
+  static int classOf(int x, const Columns& c) {
+    const int left = x < c.firstLeft;
+    const int right = x > c.lastRight;
     return (right & (left ^ 1)) - left;
   }
   // The crossings as each fan computes them from its origin and ray tangents.
   virtual Crossings crossingsOf(int y) const = 0;
   // They are the same for a whole configuration, so the rows tracers can be
   // in are looked up; other rows are computed.
-  Crossings crossingsAt(int y) const {
-    if (const Crossings* c = rows.find(y)) [[likely]]
+  Columns columnsAt(int y) const {
+    if (const Columns* c = rows.find(y)) [[likely]] {
       return *c;
-    return crossingsOf(y);
+    }
+    return columnsOf(crossingsOf(y));
   }
   // Refills the row table after the rays have moved.
   void fillRows();
@@ -152,7 +162,7 @@ class FanZone : public FlowZone {
   double acrossSlope = 0.0;  // m/s
 
  private:
-  RowTable<Crossings> rows;  // crossingsOf for the rows tracers can be in
+  RowTable<Columns> rows;  // for the rows tracers can be in
 };
 
 // As for the shocks, the zone pass runs inline.
@@ -181,7 +191,7 @@ class LowerFan final : public FanZone {
   }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
-  int classify(int x, int y) const override { return classOf(x, crossingsAt(y)); }
+  int classify(int x, int y) const override { return classOf(x, columnsAt(y)); }
 
  private:
   Crossings crossingsOf(int y) const override;
@@ -205,7 +215,7 @@ class UpperFan final : public FanZone {
   }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
-  int classify(int x, int y) const override { return classOf(x, crossingsAt(y)); }
+  int classify(int x, int y) const override { return classOf(x, columnsAt(y)); }
 
  private:
   Crossings crossingsOf(int y) const override;
