@@ -32,12 +32,6 @@ void FanZone::configure(int originX_, int originY_, bool lowerSide_, double plat
   currentClass = -1;
 }
 
-void FanZone::deflect(Tracer& tracer) {
-  Latch latch = latchState();
-  latch.run(tracer, true, classify(truncToInt(tracer.x), truncToInt(tracer.y)));
-  keep(latch);
-}
-
 double FanZone::polarAngle(double x, double y) const {
   if (lowerSide) {
     if (x > originX) return std::atan((y - originY) / (x - originX));

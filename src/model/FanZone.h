@@ -21,9 +21,6 @@ class FanZone : public FlowZone {
  public:
   using FlowZone::FlowZone;
 
-  // The exit latch: gives every tracer that leaves the fan after another one
-  // the common exit velocity. The concrete fans add their row test and turn.
-  void deflect(Tracer& tracer) override;
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
   void draw(Canvas& canvas) const override;
@@ -42,7 +39,8 @@ class FanZone : public FlowZone {
   double lastChange = 0.0;         // sampling scratch: the change across the whole fan
 
  protected:
-  // The exit latch's state. A run over many tracers works on a copy, which
+  // The exit latch gives every tracer that leaves the fan after another one
+  // the common exit velocity. A run over many tracers works on a copy, which
   // the compiler can keep in registers, and writes it back at the end.
   struct Latch {
     std::int32_t previousClass;

@@ -71,7 +71,7 @@ class FlowModel {
   // The four zones' deflect, in slot order.
   void applyZones(Tracer& tracer);
   // The same as applyZones on each tracer in turn. With the model's own zones
-  // in their slots it runs zone by zone over the whole array instead: a zone
+  // in their slots it runs zone by zone over all of them instead: a zone
   // never reads another tracer and still meets them in order, so every
   // result is the same, and each zone's loop keeps its constants at hand.
   void applyZones(std::span<Tracer> tracers);
