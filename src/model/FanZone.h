@@ -168,15 +168,17 @@ class LowerFan final : public FanZone {
  public:
   using FanZone::FanZone;
 
-  void deflect(Tracer& tracer) override { deflectAll({&tracer, 1}); }
-  // The zone pass over a run of tracers. Only tracers at or below the
-  // trailing edge's row reach the lower fan; the test is computed whole, as
-  // for the shocks, and only the turn inside the fan, rare and costly, is
-  // branched to.
-  void deflectAll(std::span<Tracer> tracers) {
+  void deflect(Tracer& tracer) override { deflectAll(std::span<Tracer>(&tracer, 1)); }
+  // Only tracers at or below the trailing edge's row reach the lower fan.
+  bool reaches(double y) const { return !(y - originY < 0); }
+  // The zone pass over any range of tracers, in its order. The test is
+  // computed whole, as for the shocks, and only the turn inside the fan, rare
+  // and costly, is branched to.
+  template <class Tracers>
+  void deflectAll(Tracers&& tracers) {
     Latch latch = latchState();
     for (Tracer& tracer : tracers) {
-      const bool reached = !(tracer.y - originY < 0);
+      const bool reached = reaches(tracer.y);
       // Tracers leave the lower fan horizontally. Once set, it stays set, so
       // this branch is almost never taken.
       if (reached & (std::bit_cast<std::uint64_t>(latch.exitVy) != 0)) [[unlikely]] {
@@ -200,12 +202,14 @@ class UpperFan final : public FanZone {
  public:
   using FanZone::FanZone;
 
-  void deflect(Tracer& tracer) override { deflectAll({&tracer, 1}); }
+  void deflect(Tracer& tracer) override { deflectAll(std::span<Tracer>(&tracer, 1)); }
   // Only tracers at or above the leading edge's row reach the upper fan.
-  void deflectAll(std::span<Tracer> tracers) {
+  bool reaches(double y) const { return !(y > originY); }
+  template <class Tracers>
+  void deflectAll(Tracers&& tracers) {
     Latch latch = latchState();
     for (Tracer& tracer : tracers) {
-      const bool reached = !(tracer.y > originY);
+      const bool reached = reaches(tracer.y);
       const int c = UpperFan::classify(truncToInt(tracer.x), truncToInt(tracer.y));
       if (latch.run(tracer, reached, c) == 0) turnInside(tracer);
     }

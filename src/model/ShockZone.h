@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <span>
 
 #include "model/FlowModel.h"
 
@@ -43,21 +42,25 @@ class LowerShock final : public ShockZone {
  public:
   using ShockZone::ShockZone;
 
-  // Only an untouched tracer below the leading edge's row can meet the front.
+  // Only tracers below the leading edge's row can meet the front.
+  bool reaches(double y) const { return !(y <= originY); }
+  // Of those, only an untouched one turns.
   void deflect(Tracer& tracer) override {
     // A tracer turns here once, in the step it meets the front: the test is
     // computed whole, so that the one branch is on that rare event.
     const double xf = originX + (tracer.y - originY) / frontTangent;
     const int atFront = !(xf > 0) | !(std::abs(tracer.x - xf) > tracer.vx);
     const int turns = static_cast<int>(!tracer.turned) & static_cast<int>(tracer.vy == 0) &
-                      static_cast<int>(!(tracer.y <= originY)) & atFront;
+                      static_cast<int>(reaches(tracer.y)) & atFront;
     if (turns != 0) [[unlikely]] {
       tracer.vy = turnVy;
       tracer.vx = turnVx;
       tracer.turned = true;
     }
   }
-  void deflectAll(std::span<Tracer> tracers) {
+  // Any range of tracers, in its order.
+  template <class Tracers>
+  void deflectAll(Tracers&& tracers) {
     for (Tracer& tracer : tracers) deflect(tracer);
   }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
@@ -76,13 +79,16 @@ class UpperShock final : public ShockZone {
   explicit UpperShock(const FlowModel& model);
 
   // Tracers below the trailing edge's row are never behind this front.
+  bool reaches(double y) const { return !(y > originY); }
   void deflect(Tracer& tracer) override {
     const bool behind =
-        !(tracer.y > originY) & (classify(truncToInt(tracer.x), truncToInt(tracer.y)) > 0);
+        reaches(tracer.y) & (classify(truncToInt(tracer.x), truncToInt(tracer.y)) > 0);
     tracer.vy = pick(behind, 0.0, tracer.vy);
     tracer.vx = pick(behind, model.velocity * kPixelsPerStepPerMs, tracer.vx);
   }
-  void deflectAll(std::span<Tracer> tracers) {
+  // Any range of tracers, in its order.
+  template <class Tracers>
+  void deflectAll(Tracers&& tracers) {
     for (Tracer& tracer : tracers) deflect(tracer);
   }
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,

@@ -6,6 +6,7 @@
 
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
+#include "model/VectorState.h"
 #include "view/Canvas.h"
 #include "view/ViewHost.h"
 
@@ -48,6 +49,7 @@ void FlowAnimation::setTimerEnabled(bool on) {
 }
 
 void FlowAnimation::retrace() {
+  clearUpperVectorState();
   model.reconfigure();
   // Streamline 0 is traced twice: the first trace is the first tracer to
   // meet the freshly configured fans and fixes their exit velocity.
@@ -80,7 +82,11 @@ void FlowAnimation::advance() {
   for (std::size_t first = 0; first < all.size(); first += kBlock) {
     const std::size_t count = std::min(kBlock, all.size() - first);
     model.applyZones(all.subspan(first, count));
+    // While this block steps, the next one is fetched from memory; with a
+    // large cloud the pass would otherwise wait for it.
+    const std::size_t ahead = std::min(count, all.size() - first - count);
     for (std::size_t i = first; i < first + count; ++i) {
+      if (i - first < ahead) __builtin_prefetch(&tracerList[i + count], 1);
       if (!tracerList[i].step(model)) respawnTracer(i);
     }
   }

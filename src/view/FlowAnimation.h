@@ -25,7 +25,7 @@ class FlowAnimation {
   static constexpr std::size_t kBubbleCount = 2;
   static constexpr std::size_t kStreamlineCount = 12;
   // Tracers the zone pass takes at a time (about 56 kB).
-  static constexpr std::size_t kBlock = 1024;
+  static constexpr std::size_t kBlock = 512;
   static constexpr int kStartInterval = 25;    // ms, from attach
   static constexpr int kRestartInterval = 20;  // ms, after any restart
   static constexpr int kLeftButton = 1;
