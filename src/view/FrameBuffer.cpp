@@ -12,6 +12,7 @@ void FrameBuffer::create(int width, int height) {
   this->width = width;
   this->height = height;
   imageCanvas.bind(&bitmap);
+  imageCanvas.setKeyColour(transparentColour);
 }
 
 void FrameBuffer::release() {
@@ -49,4 +50,15 @@ void FrameBuffer::blit(QImage& target, int x, int y) const {
       to[column + x] = (pixel & 0x00ffffffu) == key ? old : pixel | 0xff000000u;
     }
   }
+}
+
+void FrameBuffer::present(QImage& target) {
+  if (exists() && imageCanvas.keyFree() && target.size() == bitmap.size() &&
+      target.format() == QImage::Format_RGB32 && target.bytesPerLine() == bitmap.bytesPerLine()) {
+    bitmap.swap(target);
+    // Taking the memory detaches it should anyone still share the old picture.
+    imageCanvas.bind(&bitmap);
+    return;
+  }
+  blit(target);
 }

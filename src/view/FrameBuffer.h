@@ -34,6 +34,12 @@ class FrameBuffer {
   // the 32-bit ARGB formats are written; other targets are left alone.
   void blit(QImage& target, int x = 0, int y = 0) const;
 
+  // Makes `target` show the frame exactly as blit(target) would. A frame that
+  // holds no transparent pixel, on a target of its own size and layout, is
+  // handed over by exchanging the two images' memory instead of copying it:
+  // the frame then holds the target's old picture, to be drawn over anew.
+  void present(QImage& target);
+
  private:
   QImage bitmap;            // the frame, Format_RGB32
   ImageCanvas imageCanvas;  // draws on bitmap

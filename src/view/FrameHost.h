@@ -12,8 +12,8 @@ class FrameHost : public ViewHost {
  public:
   void createFrame(int width, int height) override;
   Canvas& frameCanvas() override { return frame.canvas(); }
-  // The colour-keyed copy of the whole frame onto the screen image.
-  void present() override { frame.blit(screen); }
+  // The whole frame onto the screen image, colour-keyed.
+  void present() override { frame.present(screen); }
 
   // What the picture shows after the last composed frame.
   const QImage& screenImage() const { return screen; }

@@ -84,12 +84,32 @@ void ImageCanvas::bind(QImage* image) {
   image_ = nullptr;
   bits_ = nullptr;
   stride_ = width_ = height_ = 0;
+  keyFree_ = false;
   if (image == nullptr || image->isNull() || image->format() != QImage::Format_RGB32) return;
   image_ = image;
   bits_ = reinterpret_cast<std::uint32_t*>(image->bits());
   stride_ = image->bytesPerLine() / 4;
   width_ = image->width();
   height_ = image->height();
+}
+
+void ImageCanvas::setKeyColour(Colour colour) {
+  keyPixel_ = toPixel(colour) & 0x00ffffffu;
+  keyFree_ = false;
+}
+
+void ImageCanvas::noteText(const QRect& area) {
+  if (!keyFree_) return;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const auto* row = bits_ + y * stride_;
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const std::uint32_t p = row[x];
+      if ((p & 0x00ffffffu) == keyPixel_ || (p >> 24) != 0xffu) {
+        keyFree_ = false;
+        return;
+      }
+    }
+  }
 }
 
 void ImageCanvas::refreshBits() {
@@ -220,6 +240,7 @@ std::int64_t ImageCanvas::line(int x0, int y0, int x1, int y1, std::int64_t phas
   const std::int64_t sx = dx < 0 ? -1 : 1;
   const std::int64_t sy = dy < 0 ? -1 : 1;
   const std::uint32_t pixel = toPixel(pen_.colour);
+  noteWrite(pixel);
   for (std::uint64_t i = first; i < end; ++i) {
     if (penOn(phase + static_cast<std::int64_t>(i % kDashPeriod))) {
       const auto a = static_cast<std::int64_t>(i);
@@ -254,6 +275,8 @@ void ImageCanvas::ellipse(int left, int top, int right, int bottom) {
   const int w = penWidth();
   const std::uint32_t fill = toPixel(brush_.colour);
   const std::uint32_t rim = toPixel(pen_.colour);
+  noteWrite(fill);
+  noteWrite(rim);
   const Columns image{0, width_ - 1};
   // Only the rows that show; each row's span comes straight from the equation.
   for (std::int64_t y = std::max<std::int64_t>(t, 0); y < std::min(b, height_); ++y) {
@@ -286,6 +309,11 @@ void ImageCanvas::fillRect(int x, int y, int width, int height, Colour colour) {
   const std::int64_t y1 = std::min<std::int64_t>(std::int64_t{y} + height, height_) - 1;
   if (x0 > x1 || y0 > y1) return;
   const std::uint32_t pixel = toPixel(colour);
+  if (x0 == 0 && y0 == 0 && x1 == width_ - 1 && y1 == height_ - 1) {
+    keyFree_ = (pixel & 0x00ffffffu) != keyPixel_;  // what was there is gone
+  } else {
+    noteWrite(pixel);
+  }
   if (x0 == 0 && x1 == width_ - 1 && stride_ == width_) {
     // Whole rows of a tightly packed image are one run of memory.
     std::fill(bits_ + y0 * stride_, bits_ + (y1 + 1) * stride_, pixel);
@@ -312,15 +340,26 @@ void ImageCanvas::textOut(int x, int y, std::string_view text) {
   const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   const QFontMetrics& m = metrics();
   const QRect imageRect(0, 0, static_cast<int>(width_), static_cast<int>(height_));
-  if (textArea(x, y, m.horizontalAdvance(string), imageRect).isEmpty()) return;
+  const int advance = m.horizontalAdvance(string);
+  if (textArea(x, y, advance, imageRect).isEmpty()) return;
+  // A line of text stays well inside a text height around its box; the clip
+  // makes that certain, so that the key watch knows every pixel it may touch.
+  const std::int64_t h = m.height();
+  const QRect clip =
+      QRect(QPoint(static_cast<int>(std::clamp<std::int64_t>(x - h, 0, width_ - 1)),
+                   static_cast<int>(std::clamp<std::int64_t>(y - h, 0, height_ - 1))),
+            QPoint(static_cast<int>(std::clamp<std::int64_t>(x + advance + h, 0, width_ - 1)),
+                   static_cast<int>(std::clamp<std::int64_t>(y + 2 * h, 0, height_ - 1))));
   {
     QPainter painter(image_);
+    painter.setClipRect(clip);
     painter.setFont(qFont_);
     painter.setPen(textPen_);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawText(QPoint(x, y + m.ascent()), string);
   }
   refreshBits();
+  noteText(clip);
 }
 
 void ImageCanvas::drawText(int left, int top, int right, int bottom, std::u16string_view text) {
@@ -344,6 +383,7 @@ void ImageCanvas::drawText(int left, int top, int right, int bottom, std::u16str
     painter.drawText(QPoint(left, top + m.ascent()), string);
   }
   refreshBits();
+  noteText(clip);
 }
 
 void ImageCanvas::angleArc(int x, int y, int radius, float start, float sweep) {

@@ -35,7 +35,15 @@ class ImageCanvas final : public Canvas {
   ImageCanvas& operator=(const ImageCanvas&) = delete;
 
   // Takes the image's memory once; call again whenever the image is replaced.
+  // The canvas knows nothing of what the image already holds.
   void bind(QImage* image);
+
+  // The colour the canvas watches for (alpha aside); none until one is set.
+  void setKeyColour(Colour colour);
+  // True when the image was last filled whole with another colour and no
+  // drawing since can have put an opaque key pixel, or any pixel that is not
+  // opaque, into it. False whenever that is not certain.
+  bool keyFree() const { return keyFree_; }
 
   void selectPen(const Pen& pen) override;
   void selectBrush(const Brush& brush) override;
@@ -46,7 +54,10 @@ class ImageCanvas final : public Canvas {
   // Draws up to but not including (x, y), so that joined lines never paint
   // their shared corner twice.
   void lineTo(int x, int y) override;
-  void setPixel(int x, int y, Colour colour) override { plot(x, y, toPixel(colour)); }
+  void setPixel(int x, int y, Colour colour) override {
+    noteWrite(toPixel(colour));
+    plot(x, y, toPixel(colour));
+  }
   // The ellipse inscribed in [left, right) x [top, bottom): the interior in
   // the brush colour, a rim as thick as the pen in the pen colour.
   void ellipse(int left, int top, int right, int bottom) override;
@@ -68,6 +79,12 @@ class ImageCanvas final : public Canvas {
   }
 
  private:
+  // Every public drawing call that writes `pixel` tells the key watch first.
+  void noteWrite(std::uint32_t pixel) {
+    keyFree_ = keyFree_ && (pixel & 0x00ffffffu) != keyPixel_;
+  }
+  // Text pixels are the toolkit's blends: look at what it left in `area`.
+  void noteText(const QRect& area);
   void plot(std::int64_t x, std::int64_t y, std::uint32_t pixel) {
     if (x >= 0 && y >= 0 && x < width_ && y < height_) bits_[y * stride_ + x] = pixel;
   }
@@ -104,6 +121,10 @@ class ImageCanvas final : public Canvas {
   std::optional<QFontMetrics> metrics_;
   QPen textPen_{Qt::black};  // text is always black
   bool transparentBackground_ = false;
+  // The key without its alpha byte; beyond 24 bits while no key is set, so
+  // that no pixel matches it.
+  std::uint32_t keyPixel_ = 0xffffffffu;
+  bool keyFree_ = false;
 
   int currentX_ = 0;
   int currentY_ = 0;

@@ -4,6 +4,8 @@
 
 #include <climits>
 #include <cstdint>
+#include <functional>
+#include <iterator>
 
 #include "GuardedImage.h"
 
@@ -139,3 +141,100 @@ TEST(FrameBufferBlit, TinyFramesAndOtherTargetFormats) {
 }
 
 }  // namespace
+
+// A frame shown on a target of its own size: what blit would give, whether
+// the frame's memory is handed over or copied.
+QImage presented(FrameBuffer& frame, const QImage& before) {
+  QImage target = before.copy();
+  frame.present(target);
+  return target;
+}
+
+QImage blitted(const FrameBuffer& frame, const QImage& before) {
+  QImage target = before.copy();
+  frame.blit(target);
+  return target;
+}
+
+TEST(FrameBufferPresent, ShowsWhatACopyShowsWithOrWithoutTransparentPixels) {
+  QImage before(8, 6, QImage::Format_RGB32);
+  before.fill(kBlue);
+  const Colour key{254, 0, 254};
+  // Each way of putting the transparent colour in the frame after a white fill.
+  const std::function<void(Canvas&)> draws[] = {
+      [](Canvas&) {},
+      [&](Canvas& c) { c.setPixel(3, 2, key); },
+      [&](Canvas& c) { c.fillRect(1, 1, 2, 2, key); },
+      [&](Canvas& c) { c.fillRect(0, 0, 8, 6, key); },
+      [&](Canvas& c) {
+        c.selectPen({PenStyle::Solid, 1, key});
+        c.moveTo(0, 5);
+        c.lineTo(7, 0);
+      },
+      [&](Canvas& c) {
+        c.selectBrush({key});
+        c.ellipse(1, 1, 7, 5);
+      },
+      [&](Canvas& c) {
+        c.selectPen({PenStyle::Solid, 1, key});
+        c.moveTo(4, 3);
+        c.angleArc(4, 3, 2, 0.0f, 90.0f);
+      },
+  };
+  for (std::size_t i = 0; i < std::size(draws); ++i) {
+    FrameBuffer frame;
+    frame.create(8, 6);
+    fillFrame(frame, {255, 255, 255});
+    draws[i](frame.canvas());
+    const QImage expected = blitted(frame, before);
+    EXPECT_EQ(presented(frame, before), expected) << "drawing " << i;
+  }
+}
+
+TEST(FrameBufferPresent, KeepsDrawingOnTheFrameAfterHandingItsPictureOver) {
+  FrameBuffer frame;
+  frame.create(4, 3);
+  fillFrame(frame, {255, 255, 255});
+  frame.canvas().setPixel(1, 1, {10, 20, 30});
+  QImage screen(4, 3, QImage::Format_RGB32);
+  screen.fill(kBlue);
+  frame.present(screen);
+  ASSERT_EQ(at(screen, 1, 1), 0xff0a141eu);
+  // Someone keeps the picture shown; later frames must change neither it
+  // nor the screen until they are presented.
+  const QImage kept = screen;
+  fillFrame(frame, {1, 2, 3});
+  frame.canvas().setPixel(0, 0, {254, 0, 254});
+  EXPECT_EQ(at(screen, 1, 1), 0xff0a141eu);
+  EXPECT_EQ(at(kept, 1, 1), 0xff0a141eu);
+  EXPECT_EQ(at(frame.image(), 2, 2), 0xff010203u);
+  // The key pixel in the new frame lets the old picture show through.
+  frame.present(screen);
+  EXPECT_EQ(at(screen, 0, 0), 0xffffffffu);
+  EXPECT_EQ(at(screen, 2, 2), 0xff010203u);
+  EXPECT_EQ(at(kept, 2, 2), 0xffffffffu);
+}
+
+TEST(FrameBufferPresent, OnlyAWholeFillMakesTheFrameFreeOfTheKey) {
+  FrameBuffer frame;
+  frame.create(5, 5);
+  // A new frame's memory is undefined: it is copied, and so is a frame
+  // filled only in part or filled with the key itself.
+  const ImageCanvas& canvas = static_cast<const ImageCanvas&>(frame.canvas());
+  EXPECT_FALSE(canvas.keyFree());
+  frame.canvas().fillRect(0, 0, 5, 4, {255, 255, 255});
+  EXPECT_FALSE(canvas.keyFree());
+  frame.canvas().fillRect(-10, -10, 100, 100, {254, 0, 254});
+  EXPECT_FALSE(canvas.keyFree());
+  frame.canvas().fillRect(-10, -10, 100, 100, {254, 0, 255});
+  EXPECT_TRUE(canvas.keyFree());
+  frame.canvas().textOut(0, 0, "Fx = 1.00 H");
+  EXPECT_TRUE(canvas.keyFree());
+  // A frame of another size than the target is copied, clipped.
+  QImage small(3, 3, QImage::Format_RGB32);
+  small.fill(kBlue);
+  const QImage expected = blitted(frame, small);
+  frame.present(small);
+  EXPECT_EQ(small, expected);
+  EXPECT_EQ(frame.image().size(), QSize(5, 5));
+}
