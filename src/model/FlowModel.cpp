@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <ranges>
 #include <string>
 
 #include "model/FanZone.h"
@@ -18,24 +17,46 @@
 namespace {
 // The tracers of a run of up to kListLength that each zone reaches, by their
 // index in the run. Only the counted part of a list is ever read, so the
-// lists are left uninitialised: the zone pass fills them ten times a tick.
+// lists are left uninitialised: the zone pass fills them for every run.
 constexpr std::size_t kListLength = 512;
 class ZoneLists {
+  using Index = std::uint16_t;
+  static_assert(kListLength <= 65536);
+
  public:
   enum Zone { kLowerShock, kLowerFan, kUpperFan, kUpperShock, kZones };
+
+  // The listed tracers of a run, in their order, for a range-for.
+  class Listed {
+   public:
+    struct Iterator {
+      const Index* at;
+      Tracer* run;
+      Tracer& operator*() const { return run[*at]; }
+      Iterator& operator++() {
+        ++at;
+        return *this;
+      }
+      bool operator!=(const Iterator& other) const { return at != other.at; }
+    };
+    Iterator begin() const { return {first, run}; }
+    Iterator end() const { return {last, run}; }
+
+    const Index* first;
+    const Index* last;
+    Tracer* run;
+  };
+
   // Appends `index` when `reached`, without a branch on it.
   void add(Zone zone, std::size_t index, bool reached) {
     indices[zone][count[zone]] = static_cast<Index>(index);
     count[zone] += static_cast<std::size_t>(reached);
   }
-  auto tracers(Zone zone, std::span<Tracer> run) const {
-    return std::span<const Index>(indices[zone].data(), count[zone]) |
-           std::views::transform([run](Index i) -> Tracer& { return run[i]; });
+  Listed tracers(Zone zone, std::span<Tracer> run) const {
+    return {indices[zone].data(), indices[zone].data() + count[zone], run.data()};
   }
 
  private:
-  using Index = std::uint16_t;
-  static_assert(kListLength <= 65536);
   std::array<std::array<Index, kListLength>, kZones> indices;
   std::array<std::size_t, kZones> count{};
 };

@@ -81,8 +81,10 @@ class UpperShock final : public ShockZone {
   // Tracers below the trailing edge's row are never behind this front.
   bool reaches(double y) const { return !(y > originY); }
   void deflect(Tracer& tracer) override {
+    // Both tests made whole, as which way they go is unpredictable.
     const bool behind =
-        reaches(tracer.y) & (classify(truncToInt(tracer.x), truncToInt(tracer.y)) > 0);
+        (static_cast<int>(reaches(tracer.y)) &
+         static_cast<int>(classify(truncToInt(tracer.x), truncToInt(tracer.y)) > 0)) != 0;
     tracer.vy = pick(behind, 0.0, tracer.vy);
     tracer.vx = pick(behind, model.velocity * kPixelsPerStepPerMs, tracer.vx);
   }
