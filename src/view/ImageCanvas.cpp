@@ -100,16 +100,16 @@ void ImageCanvas::setKeyColour(Colour colour) {
 
 void ImageCanvas::noteText(const QRect& area) {
   if (!keyFree_) return;
+  // Whole rows without an early exit, so that the loop vectorises.
+  bool found = false;
   for (int y = area.top(); y <= area.bottom(); ++y) {
     const auto* row = bits_ + y * stride_;
     for (int x = area.left(); x <= area.right(); ++x) {
       const std::uint32_t p = row[x];
-      if ((p & 0x00ffffffu) == keyPixel_ || (p >> 24) != 0xffu) {
-        keyFree_ = false;
-        return;
-      }
+      found |= ((p & 0x00ffffffu) == keyPixel_) | ((p >> 24) != 0xffu);
     }
   }
+  keyFree_ = !found;
 }
 
 void ImageCanvas::refreshBits() {
@@ -137,11 +137,22 @@ void ImageCanvas::selectFont(const Font& font) {
     qFont_.setPixelSize(std::clamp(static_cast<int>(std::lround(pixels)), 1, 1000));
   }
   metrics_.reset();
+  measured_ = {};
 }
 
 const QFontMetrics& ImageCanvas::metrics() {
   if (!metrics_) metrics_.emplace(qFont_);
   return *metrics_;
+}
+
+int ImageCanvas::advanceOf(const QString& text) {
+  for (const Measured& m : measured_) {
+    if (!m.text.isEmpty() && m.text == text) return m.advance;
+  }
+  Measured& slot = measured_[nextMeasured_];
+  nextMeasured_ = (nextMeasured_ + 1) % measured_.size();
+  slot = {text, metrics().horizontalAdvance(text)};
+  return slot.advance;
 }
 
 void ImageCanvas::moveTo(int x, int y) {
@@ -340,7 +351,7 @@ void ImageCanvas::textOut(int x, int y, std::string_view text) {
   const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   const QFontMetrics& m = metrics();
   const QRect imageRect(0, 0, static_cast<int>(width_), static_cast<int>(height_));
-  const int advance = m.horizontalAdvance(string);
+  const int advance = advanceOf(string);
   if (textArea(x, y, advance, imageRect).isEmpty()) return;
   // A line of text stays well inside a text height around its box; the clip
   // makes that certain, so that the key watch knows every pixel it may touch.
@@ -373,7 +384,7 @@ void ImageCanvas::drawText(int left, int top, int right, int bottom, std::u16str
                    QPoint(static_cast<int>(x1), static_cast<int>(y1)));
   const QString string = QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
   const QFontMetrics& m = metrics();
-  if (textArea(left, top, m.horizontalAdvance(string), clip).isEmpty()) return;
+  if (textArea(left, top, advanceOf(string), clip).isEmpty()) return;
   {
     QPainter painter(image_);
     painter.setClipRect(clip);

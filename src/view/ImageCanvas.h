@@ -15,6 +15,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPen>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -80,9 +82,7 @@ class ImageCanvas final : public Canvas {
 
  private:
   // Every public drawing call that writes `pixel` tells the key watch first.
-  void noteWrite(std::uint32_t pixel) {
-    keyFree_ = keyFree_ && (pixel & 0x00ffffffu) != keyPixel_;
-  }
+  void noteWrite(std::uint32_t pixel) { keyFree_ = keyFree_ && (pixel & 0x00ffffffu) != keyPixel_; }
   // Text pixels are the toolkit's blends: look at what it left in `area`.
   void noteText(const QRect& area);
   void plot(std::int64_t x, std::int64_t y, std::uint32_t pixel) {
@@ -105,6 +105,10 @@ class ImageCanvas final : public Canvas {
   // A painter may have detached a shared image; take its memory again.
   void refreshBits();
   const QFontMetrics& metrics();
+  // The advance of `text` in the current font. Measuring shapes the text,
+  // which costs more than drawing the rest of a frame's labels; the labels
+  // are the same from frame to frame, so the last few widths are kept.
+  int advanceOf(const QString& text);
 
   QImage* image_ = nullptr;
   std::uint32_t* bits_ = nullptr;  // first pixel of the bound image
@@ -119,7 +123,13 @@ class ImageCanvas final : public Canvas {
   // Of qFont_, for ascent and text extent; made on first use, because font
   // metrics need the application object and a canvas may be made before it.
   std::optional<QFontMetrics> metrics_;
-  QPen textPen_{Qt::black};  // text is always black
+  struct Measured {
+    QString text;
+    int advance = 0;  // pixels
+  };
+  std::array<Measured, 4> measured_;  // for the current font; empty texts are unused slots
+  std::size_t nextMeasured_ = 0;      // the slot the next new text takes
+  QPen textPen_{Qt::black};           // text is always black
   bool transparentBackground_ = false;
   // The key without its alpha byte; beyond 24 bits while no key is set, so
   // that no pixel matches it.

@@ -289,6 +289,23 @@ TEST_F(ImageCanvasTest, TextFarAwayOrEmptyDrawsNothing) {
   EXPECT_TRUE(guarded.intact());
 }
 
+TEST_F(ImageCanvasTest, TextIsMeasuredAfreshInANewFont) {
+  // A label measured in a small font, then drawn in a large one, must come
+  // out whole, as it does on a canvas that never saw the small font.
+  canvas.selectFont({"Verdana", 60});
+  canvas.textOut(20, 30, "WWWW WWWW");
+  canvas.fillRect(0, 0, 672, 465, kWhite);
+  canvas.selectFont({"Verdana", 300});
+  canvas.textOut(20, 30, "WWWW WWWW");
+  QImage fresh(672, 465, QImage::Format_RGB32);
+  ImageCanvas other(&fresh);
+  other.fillRect(0, 0, 672, 465, kWhite);
+  other.selectFont({"Verdana", 300});
+  other.textOut(20, 30, "WWWW WWWW");
+  EXPECT_GT(darkBox(fresh).width(), 150);
+  EXPECT_EQ(image(), fresh);
+}
+
 // ---------------------------------------------------------------- arcs
 
 TEST_F(ImageCanvasTest, AngleArcRunsCounterclockwiseOnTheScreen) {
