@@ -73,7 +73,8 @@ class FlowModel {
   // The same as applyZones on each tracer in turn. With the model's own zones
   // in their slots it runs zone by zone over all of them instead: a zone
   // never reads another tracer and still meets them in order, so every
-  // result is the same, and each zone's loop keeps its constants at hand.
+  // result is the same, and each zone's loop keeps its constants at hand;
+  // each zone is handed only the tracers at heights it reaches.
   void applyZones(std::span<Tracer> tracers);
   // True above the plate, extended by horizontals beyond its ends; a point on
   // the plate or on a horizontal is below.
