@@ -145,14 +145,31 @@ const QFontMetrics& ImageCanvas::metrics() {
   return *metrics_;
 }
 
-int ImageCanvas::advanceOf(const QString& text) {
+const ImageCanvas::Measured& ImageCanvas::measure(const QString& text) {
   for (const Measured& m : measured_) {
-    if (!m.text.isEmpty() && m.text == text) return m.advance;
+    if (!m.text.isEmpty() && m.text == text) return m;
   }
   Measured& slot = measured_[nextMeasured_];
   nextMeasured_ = (nextMeasured_ + 1) % measured_.size();
-  slot = {text, metrics().horizontalAdvance(text)};
-  return slot.advance;
+  slot.text = text;
+  slot.advance = metrics().horizontalAdvance(text);
+  slot.layout = QStaticText(text);
+  slot.layout.prepare(QTransform(), qFont_);
+  return slot;
+}
+
+void ImageCanvas::paintText(const Measured& text, int x, int y, const QRect& clip) {
+  {
+    QPainter painter(image_);
+    painter.setClipRect(clip);
+    painter.setFont(qFont_);
+    painter.setPen(textPen_);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    // A laid-out text is placed by the top of its line, ascent above the baseline.
+    painter.drawStaticText(QPoint(x, y), text.layout);
+  }
+  refreshBits();
+  noteText(clip);
 }
 
 void ImageCanvas::moveTo(int x, int y) {
@@ -348,29 +365,19 @@ QRect ImageCanvas::textArea(std::int64_t x, std::int64_t y, int textWidth,
 
 void ImageCanvas::textOut(int x, int y, std::string_view text) {
   if (bits_ == nullptr || text.empty()) return;
-  const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  const QFontMetrics& m = metrics();
+  const Measured& measured =
+      measure(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
   const QRect imageRect(0, 0, static_cast<int>(width_), static_cast<int>(height_));
-  const int advance = advanceOf(string);
-  if (textArea(x, y, advance, imageRect).isEmpty()) return;
+  if (textArea(x, y, measured.advance, imageRect).isEmpty()) return;
   // A line of text stays well inside a text height around its box; the clip
   // makes that certain, so that the key watch knows every pixel it may touch.
-  const std::int64_t h = m.height();
-  const QRect clip =
-      QRect(QPoint(static_cast<int>(std::clamp<std::int64_t>(x - h, 0, width_ - 1)),
-                   static_cast<int>(std::clamp<std::int64_t>(y - h, 0, height_ - 1))),
-            QPoint(static_cast<int>(std::clamp<std::int64_t>(x + advance + h, 0, width_ - 1)),
-                   static_cast<int>(std::clamp<std::int64_t>(y + 2 * h, 0, height_ - 1))));
-  {
-    QPainter painter(image_);
-    painter.setClipRect(clip);
-    painter.setFont(qFont_);
-    painter.setPen(textPen_);
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(QPoint(x, y + m.ascent()), string);
-  }
-  refreshBits();
-  noteText(clip);
+  const std::int64_t h = metrics().height();
+  const QRect clip = QRect(
+      QPoint(static_cast<int>(std::clamp<std::int64_t>(x - h, 0, width_ - 1)),
+             static_cast<int>(std::clamp<std::int64_t>(y - h, 0, height_ - 1))),
+      QPoint(static_cast<int>(std::clamp<std::int64_t>(x + measured.advance + h, 0, width_ - 1)),
+             static_cast<int>(std::clamp<std::int64_t>(y + 2 * h, 0, height_ - 1))));
+  paintText(measured, x, y, clip);
 }
 
 void ImageCanvas::drawText(int left, int top, int right, int bottom, std::u16string_view text) {
@@ -382,19 +389,10 @@ void ImageCanvas::drawText(int left, int top, int right, int bottom, std::u16str
   if (x0 > x1 || y0 > y1) return;
   const QRect clip(QPoint(static_cast<int>(x0), static_cast<int>(y0)),
                    QPoint(static_cast<int>(x1), static_cast<int>(y1)));
-  const QString string = QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
-  const QFontMetrics& m = metrics();
-  if (textArea(left, top, advanceOf(string), clip).isEmpty()) return;
-  {
-    QPainter painter(image_);
-    painter.setClipRect(clip);
-    painter.setFont(qFont_);
-    painter.setPen(textPen_);
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(QPoint(left, top + m.ascent()), string);
-  }
-  refreshBits();
-  noteText(clip);
+  const Measured& measured =
+      measure(QStringView(text.data(), static_cast<qsizetype>(text.size())).toString());
+  if (textArea(left, top, measured.advance, clip).isEmpty()) return;
+  paintText(measured, left, top, clip);
 }
 
 void ImageCanvas::angleArc(int x, int y, int radius, float start, float sweep) {

@@ -15,6 +15,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPen>
+#include <QStaticText>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -105,10 +106,17 @@ class ImageCanvas final : public Canvas {
   // A painter may have detached a shared image; take its memory again.
   void refreshBits();
   const QFontMetrics& metrics();
-  // The advance of `text` in the current font. Measuring shapes the text,
-  // which costs more than drawing the rest of a frame's labels; the labels
-  // are the same from frame to frame, so the last few widths are kept.
-  int advanceOf(const QString& text);
+  // `text` laid out in the current font, with its advance. Laying out shapes
+  // the text, which costs more than drawing the rest of a frame's labels; the
+  // labels are the same from frame to frame, so the last few are kept.
+  struct Measured {
+    QString text;
+    int advance = 0;  // pixels
+    QStaticText layout;
+  };
+  const Measured& measure(const QString& text);
+  // Draws a measured text with the top of its line at (x, y).
+  void paintText(const Measured& text, int x, int y, const QRect& clip);
 
   QImage* image_ = nullptr;
   std::uint32_t* bits_ = nullptr;  // first pixel of the bound image
@@ -123,10 +131,6 @@ class ImageCanvas final : public Canvas {
   // Of qFont_, for ascent and text extent; made on first use, because font
   // metrics need the application object and a canvas may be made before it.
   std::optional<QFontMetrics> metrics_;
-  struct Measured {
-    QString text;
-    int advance = 0;  // pixels
-  };
   std::array<Measured, 4> measured_;  // for the current font; empty texts are unused slots
   std::size_t nextMeasured_ = 0;      // the slot the next new text takes
   QPen textPen_{Qt::black};           // text is always black

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <climits>
 #include <cstdint>
 #include <limits>
@@ -304,6 +306,30 @@ TEST_F(ImageCanvasTest, TextIsMeasuredAfreshInANewFont) {
   other.textOut(20, 30, "WWWW WWWW");
   EXPECT_GT(darkBox(fresh).width(), 150);
   EXPECT_EQ(image(), fresh);
+}
+
+TEST_F(ImageCanvasTest, KeptLayoutsDrawWhatThePainterDrawsFromTheString) {
+  // The labels are laid out once and kept; every later frame must show the
+  // very pixels a painter gives when it shapes the string itself.
+  for (const Font& font : {Font{}, Font{"Verdana", 70}, Font{"DejaVu Sans", 120}}) {
+    for (const char* text : {"Fx = 40.19 H", "Fy = -0.00 H", "Mach 2"}) {
+      canvas.selectFont(font);
+      QImage expected(672, 465, QImage::Format_RGB32);
+      expected.fill(0xffffffffu);
+      {
+        QPainter painter(&expected);
+        painter.setFont(canvas.font());
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(37, 50 + QFontMetrics(canvas.font()).ascent()),
+                         QString::fromLatin1(text));
+      }
+      for (int frame = 0; frame < 2; ++frame) {
+        canvas.fillRect(0, 0, 672, 465, kWhite);
+        canvas.textOut(37, 50, text);
+        EXPECT_EQ(image(), expected) << font.face << ' ' << text << " frame " << frame;
+      }
+    }
+  }
 }
 
 // ---------------------------------------------------------------- arcs
