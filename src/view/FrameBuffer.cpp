@@ -54,7 +54,7 @@ void FrameBuffer::blit(QImage& target, int x, int y) const {
 
 void FrameBuffer::present(QImage& target) {
   if (exists() && imageCanvas.keyFree() && target.size() == bitmap.size() &&
-      target.format() == QImage::Format_RGB32 && target.bytesPerLine() == bitmap.bytesPerLine()) {
+      target.format() == bitmap.format()) {
     bitmap.swap(target);
     // Taking the memory detaches it should anyone still share the old picture.
     imageCanvas.bind(&bitmap);

@@ -337,11 +337,9 @@ void ImageCanvas::fillRect(int x, int y, int width, int height, Colour colour) {
   const std::int64_t y1 = std::min<std::int64_t>(std::int64_t{y} + height, height_) - 1;
   if (x0 > x1 || y0 > y1) return;
   const std::uint32_t pixel = toPixel(colour);
-  if (x0 == 0 && y0 == 0 && x1 == width_ - 1 && y1 == height_ - 1) {
-    keyFree_ = (pixel & 0x00ffffffu) != keyPixel_;  // what was there is gone
-  } else {
-    noteWrite(pixel);
-  }
+  // A whole fill leaves nothing of what was there before.
+  if (x0 == 0 && y0 == 0 && x1 == width_ - 1 && y1 == height_ - 1) keyFree_ = true;
+  noteWrite(pixel);
   if (x0 == 0 && x1 == width_ - 1 && stride_ == width_) {
     // Whole rows of a tightly packed image are one run of memory.
     std::fill(bits_ + y0 * stride_, bits_ + (y1 + 1) * stride_, pixel);
