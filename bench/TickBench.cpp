@@ -50,7 +50,7 @@ void measure(benchmark::State& state, Work&& work) {
 // number of iterations.
 void zonePass(benchmark::State& state, std::size_t tracers) {
   Session s(tracers);
-  const std::vector<Tracer> warm = s.animation.tracers();
+  const TracerList warm = s.animation.tracers();
   const long before = heapAllocations.load();
   for (auto _ : state) {
     state.PauseTiming();

@@ -12,12 +12,16 @@
 #include <vector>
 
 #include "model/Tracer.h"
+#include "view/LargePages.h"
 #include "view/PressureBubble.h"
 #include "view/Random.h"
 #include "view/Streamline.h"
 
 class FlowModel;
 class ViewHost;
+
+// Swept whole twice every tick.
+using TracerList = std::vector<Tracer, LargePageAllocator<Tracer>>;
 
 class FlowAnimation {
  public:
@@ -61,10 +65,10 @@ class FlowAnimation {
   void respawnBubble(std::size_t i);
   void traceStreamline(std::size_t i);
 
-  const std::vector<Tracer>& tracers() const { return tracerList; }
+  const TracerList& tracers() const { return tracerList; }
   const std::vector<std::unique_ptr<PressureBubble>>& bubbles() const { return bubbleList; }
   const std::vector<Streamline>& streamlines() const { return streamlineList; }
-  std::vector<Tracer>& tracers() { return tracerList; }
+  TracerList& tracers() { return tracerList; }
   FlowModel& flowModel() const { return model; }
 
  private:
@@ -74,7 +78,7 @@ class FlowAnimation {
   FlowModel& model;
   ViewHost& host;
   Random random;
-  std::vector<Tracer> tracerList;
+  TracerList tracerList;
   std::vector<Streamline> streamlineList = std::vector<Streamline>(kStreamlineCount);
   std::vector<std::unique_ptr<PressureBubble>> bubbleList;
 };

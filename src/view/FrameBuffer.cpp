@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "view/LargePageImage.h"
+
 void FrameBuffer::create(int width, int height) {
   release();
   if (width <= 0 || height <= 0) return;
-  bitmap = QImage(width, height, QImage::Format_RGB32);
-  // Qt answers a size it cannot allocate with a null image: stay empty then.
+  bitmap = largePageImage(width, height);
+  // A size that cannot be allocated gives a null image: stay empty then.
   if (bitmap.isNull()) return;
   this->width = width;
   this->height = height;

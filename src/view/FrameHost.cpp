@@ -1,9 +1,12 @@
 #include "view/FrameHost.h"
 
+#include "view/LargePageImage.h"
+
 void FrameHost::createFrame(int width, int height) {
   frame.create(width, height);
   if (frame.exists()) {
-    screen = QImage(width, height, QImage::Format_RGB32);
+    // Like the frame: the two exchange their memory when a frame is shown.
+    screen = largePageImage(width, height);
     screen.fill(Qt::white);
   } else {
     screen = QImage();

@@ -2,6 +2,7 @@ add_executable(test_view_core
   ${CMAKE_CURRENT_LIST_DIR}/TracerTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SceneTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FlowAnimationTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LargePagesTest.cpp
 )
 target_include_directories(test_view_core PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(test_view_core PRIVATE zerkon_view_core GTest::gtest_main)

@@ -7,6 +7,7 @@ endif()
 add_executable(test_frame
   ${CMAKE_CURRENT_LIST_DIR}/FrameTestMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImageCanvasTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FrameBufferTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/FrameBufferTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LargePageImageTest.cpp)
 target_link_libraries(test_frame PRIVATE zerkon_frame GTest::gtest)
 gtest_discover_tests(test_frame DISCOVERY_TIMEOUT 60)
