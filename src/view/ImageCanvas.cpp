@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <numbers>
 #include <utility>
@@ -141,8 +142,16 @@ void ImageCanvas::selectFont(const Font& font) {
 }
 
 const QFontMetrics& ImageCanvas::metrics() {
-  if (!metrics_) metrics_.emplace(qFont_);
+  if (!metrics_) {
+    metrics_.emplace(qFont_);
+    textHeight_ = metrics_->height();
+  }
   return *metrics_;
+}
+
+int ImageCanvas::textHeight() {
+  metrics();
+  return textHeight_;
 }
 
 const ImageCanvas::Measured& ImageCanvas::measure(const QString& text) {
@@ -238,6 +247,14 @@ std::int64_t ImageCanvas::line(int x0, int y0, int x1, int y1, std::int64_t phas
     const double yLo = xLo;
     const double xHi = static_cast<double>(width_ - 1 + (w - 1) / 2) + 1.0;
     const double yHi = static_cast<double>(height_ - 1 + (w - 1) / 2) + 1.0;
+    // Both ends beyond one side of the box (a streamline's first hundred
+    // segments, left of the picture): the clip below would reject the line too.
+    const double ex = x1;
+    const double ey = y1;
+    if ((x0 < xLo && ex < xLo) || (x0 > xHi && ex > xHi) || (y0 < yLo && ey < yLo) ||
+        (y0 > yHi && ey > yHi)) {
+      return after;
+    }
     double t0 = 0.0;
     double t1 = 1.0;
     const auto within = [&](double p, double bound) {  // keeps the t with p t <= bound
@@ -342,7 +359,16 @@ void ImageCanvas::fillRect(int x, int y, int width, int height, Colour colour) {
   noteWrite(pixel);
   if (x0 == 0 && x1 == width_ - 1 && stride_ == width_) {
     // Whole rows of a tightly packed image are one run of memory.
-    std::fill(bits_ + y0 * stride_, bits_ + (y1 + 1) * stride_, pixel);
+    std::uint32_t* const first = bits_ + y0 * stride_;
+    const std::int64_t count = (y1 + 1 - y0) * stride_;
+    if (pixel == (pixel & 0xffu) * 0x01010101u) {
+      // A pixel of four equal bytes (white, black) is a byte fill: the C
+      // library's string store writes whole cache lines without reading them.
+      std::memset(first, static_cast<int>(pixel & 0xffu),
+                  static_cast<std::size_t>(count) * sizeof(std::uint32_t));
+    } else {
+      std::fill(first, first + count, pixel);
+    }
     return;
   }
   for (std::int64_t row = y0; row <= y1; ++row) span(row, x0, x1, pixel);
@@ -351,11 +377,11 @@ void ImageCanvas::fillRect(int x, int y, int width, int height, Colour colour) {
 QRect ImageCanvas::textArea(std::int64_t x, std::int64_t y, int textWidth,
                             const QRect& clip) const {
   // Glyphs may overhang their advance a little on either side.
-  const std::int64_t slack = metrics_->height();
+  const std::int64_t slack = textHeight_;
   const std::int64_t x0 = std::max<std::int64_t>(x - slack, clip.left());
   const std::int64_t x1 = std::min<std::int64_t>(x + textWidth + slack, clip.right());
   const std::int64_t y0 = std::max<std::int64_t>(y, clip.top());
-  const std::int64_t y1 = std::min<std::int64_t>(y + metrics_->height(), clip.bottom());
+  const std::int64_t y1 = std::min<std::int64_t>(y + textHeight_, clip.bottom());
   if (x0 > x1 || y0 > y1) return {};
   return QRect(QPoint(static_cast<int>(x0), static_cast<int>(y0)),
                QPoint(static_cast<int>(x1), static_cast<int>(y1)));
@@ -369,7 +395,7 @@ void ImageCanvas::textOut(int x, int y, std::string_view text) {
   if (textArea(x, y, measured.advance, imageRect).isEmpty()) return;
   // A line of text stays well inside a text height around its box; the clip
   // makes that certain, so that the key watch knows every pixel it may touch.
-  const std::int64_t h = metrics().height();
+  const std::int64_t h = textHeight();
   const QRect clip = QRect(
       QPoint(static_cast<int>(std::clamp<std::int64_t>(x - h, 0, width_ - 1)),
              static_cast<int>(std::clamp<std::int64_t>(y - h, 0, height_ - 1))),

@@ -102,10 +102,13 @@ class ImageCanvas final : public Canvas {
   bool penOn(std::int64_t step) const;
   // The text's bounding box in image coordinates clipped to `clip`; empty when
   // nothing of it can show, which also keeps huge coordinates away from Qt.
+  // Only after measure(), which makes the font's metrics.
   QRect textArea(std::int64_t x, std::int64_t y, int textWidth, const QRect& clip) const;
   // A painter may have detached a shared image; take its memory again.
   void refreshBits();
   const QFontMetrics& metrics();
+  // The line height of the current font, pixels; asked for several times per label.
+  int textHeight();
   // `text` laid out in the current font, with its advance. Laying out shapes
   // the text, which costs more than drawing the rest of a frame's labels; the
   // labels are the same from frame to frame, so the last few are kept.
@@ -131,6 +134,7 @@ class ImageCanvas final : public Canvas {
   // Of qFont_, for ascent and text extent; made on first use, because font
   // metrics need the application object and a canvas may be made before it.
   std::optional<QFontMetrics> metrics_;
+  int textHeight_ = 0;  // pixels, of metrics_ once it exists
   std::array<Measured, 4> measured_;  // for the current font; empty texts are unused slots
   std::size_t nextMeasured_ = 0;      // the slot the next new text takes
   QPen textPen_{Qt::black};           // text is always black
