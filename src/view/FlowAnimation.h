@@ -20,7 +20,7 @@
 class FlowModel;
 class ViewHost;
 
-// Swept whole twice every tick.
+// The tracers lie on large pages: the array is swept whole twice every tick.
 using TracerList = std::vector<Tracer, LargePageAllocator<Tracer>>;
 
 class FlowAnimation {

@@ -247,7 +247,7 @@ std::int64_t ImageCanvas::line(int x0, int y0, int x1, int y1, std::int64_t phas
     const double yLo = xLo;
     const double xHi = static_cast<double>(width_ - 1 + (w - 1) / 2) + 1.0;
     const double yHi = static_cast<double>(height_ - 1 + (w - 1) / 2) + 1.0;
-    // Both ends beyond one side of the box (a streamline's first hundred
+    // Both ends beyond one side of the box (a streamline's first sixty-odd
     // segments, left of the picture): the clip below would reject the line too.
     const double ex = x1;
     const double ey = y1;
@@ -362,7 +362,7 @@ void ImageCanvas::fillRect(int x, int y, int width, int height, Colour colour) {
     std::uint32_t* const first = bits_ + y0 * stride_;
     const std::int64_t count = (y1 + 1 - y0) * stride_;
     if (pixel == (pixel & 0xffu) * 0x01010101u) {
-      // A pixel of four equal bytes (white, black) is a byte fill: the C
+      // A pixel of four equal bytes (white: 0xffffffff) is a byte fill; the C
       // library's string store writes whole cache lines without reading them.
       std::memset(first, static_cast<int>(pixel & 0xffu),
                   static_cast<std::size_t>(count) * sizeof(std::uint32_t));
