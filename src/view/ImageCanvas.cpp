@@ -249,10 +249,8 @@ std::int64_t ImageCanvas::line(int x0, int y0, int x1, int y1, std::int64_t phas
     const double yHi = static_cast<double>(height_ - 1 + (w - 1) / 2) + 1.0;
     // Both ends beyond one side of the box (a streamline's first sixty-odd
     // segments, left of the picture): the clip below would reject the line too.
-    const double ex = x1;
-    const double ey = y1;
-    if ((x0 < xLo && ex < xLo) || (x0 > xHi && ex > xHi) || (y0 < yLo && ey < yLo) ||
-        (y0 > yHi && ey > yHi)) {
+    if ((x0 < xLo && x1 < xLo) || (x0 > xHi && x1 > xHi) || (y0 < yLo && y1 < yLo) ||
+        (y0 > yHi && y1 > yHi)) {
       return after;
     }
     double t0 = 0.0;

@@ -6,7 +6,7 @@
 
 namespace {
 // Below this, rounding up to a whole large page would waste more than it saves.
-constexpr std::size_t kWorthALargePage = std::size_t{1} << 20;  // bytes
+constexpr std::size_t kWorthALargePage = kLargePageBytes / 2;
 }  // namespace
 
 QImage largePageImage(int width, int height) {

@@ -7,17 +7,13 @@
 #include <sys/mman.h>
 #endif
 
-namespace {
-constexpr std::size_t kLargePage = std::size_t{2} << 20;  // bytes
-}  // namespace
-
 void* allocateLargePages(std::size_t bytes) {
   // The round-up must stay a valid object size.
   if (bytes == 0) bytes = 1;
-  if (bytes > static_cast<std::size_t>(PTRDIFF_MAX) - kLargePage) return nullptr;
-  const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+  if (bytes > static_cast<std::size_t>(PTRDIFF_MAX) - kLargePageBytes) return nullptr;
+  const std::size_t rounded = (bytes + kLargePageBytes - 1) / kLargePageBytes * kLargePageBytes;
 #if defined(__linux__)
-  void* block = std::aligned_alloc(kLargePage, rounded);
+  void* block = std::aligned_alloc(kLargePageBytes, rounded);
   // Only advice: without large pages the block works as well on small ones.
   if (block != nullptr) madvise(block, rounded, MADV_HUGEPAGE);
   return block;

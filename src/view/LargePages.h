@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <new>
 
+inline constexpr std::size_t kLargePageBytes = std::size_t{2} << 20;
+
 // A block of at least `bytes`, rounded up to whole large pages; nullptr when it
 // cannot be had. Free it with freeLargePages.
 void* allocateLargePages(std::size_t bytes);

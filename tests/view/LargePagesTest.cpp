@@ -9,15 +9,13 @@
 
 namespace {
 
-constexpr std::size_t kLargePage = std::size_t{2} << 20;
-
 TEST(LargePages, BlocksCoverTheAskedBytesOnLargePageBoundaries) {
-  for (const std::size_t bytes : {std::size_t{0}, std::size_t{1}, kLargePage - 1, kLargePage,
-                                  kLargePage + 1, 5 * kLargePage}) {
+  for (const std::size_t bytes : {std::size_t{0}, std::size_t{1}, kLargePageBytes - 1,
+                                  kLargePageBytes, kLargePageBytes + 1, 5 * kLargePageBytes}) {
     void* block = allocateLargePages(bytes);
     ASSERT_NE(block, nullptr) << bytes;
 #if defined(__linux__)
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % kLargePage, 0u) << bytes;
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % kLargePageBytes, 0u) << bytes;
 #endif
     // The sanitised build catches a block shorter than asked for.
     std::memset(block, 0x5a, bytes == 0 ? 1 : bytes);
