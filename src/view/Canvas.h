@@ -5,9 +5,17 @@
 // A canvas keeps its selected pen, brush and font until another is selected,
 // from one frame to the next.
 
+#include <span>
 #include <string_view>
 
 #include "view/Pen.h"
+
+// A point of the picture, pixels.
+struct CanvasPoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const CanvasPoint&, const CanvasPoint&) = default;
+};
 
 class Canvas {
  public:
@@ -23,6 +31,14 @@ class Canvas {
   // A line from the current position to (x, y) with the current pen; (x, y)
   // becomes the current position.
   virtual void lineTo(int x, int y) = 0;
+  // Joined lines through the points with the current pen, exactly as a
+  // moveTo to the first point and a lineTo to each next one draw them; fewer
+  // than two points draw nothing and leave the current position alone.
+  virtual void polyline(std::span<const CanvasPoint> points) {
+    if (points.size() < 2) return;
+    moveTo(points[0].x, points[0].y);
+    for (const CanvasPoint& p : points.subspan(1)) lineTo(p.x, p.y);
+  }
   virtual void setPixel(int x, int y, Colour colour) = 0;
   // The ellipse inside the bounding box, filled with the current brush and
   // outlined with the current pen.

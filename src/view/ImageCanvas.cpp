@@ -191,6 +191,64 @@ void ImageCanvas::lineTo(int x, int y) {
   moveTo(x, y);
 }
 
+void ImageCanvas::polyline(std::span<const CanvasPoint> points) {
+  if (points.size() < 2) return;
+  moveTo(points.back().x, points.back().y);
+  if (bits_ == nullptr) return;
+  // A 1-pixel pen paints only inside the box of a segment's ends, and a
+  // streamline's segments are a few pixels long: most lie wholly inside the
+  // picture or wholly beside it, and need none of the general line's work.
+  const bool thin = penWidth() == 1;
+  const bool solid = pen_.style == PenStyle::Solid;
+  const std::uint32_t pixel = toPixel(pen_.colour);
+  const int width = static_cast<int>(width_);
+  const int height = static_cast<int>(height_);
+  for (std::size_t k = 1; k < points.size(); ++k) {
+    const CanvasPoint a = points[k - 1];
+    const CanvasPoint b = points[k];
+    if (thin && ((a.x < 0 && b.x < 0) || (a.y < 0 && b.y < 0) || (a.x >= width && b.x >= width) ||
+                 (a.y >= height && b.y >= height))) {
+      continue;
+    }
+    const auto inside = [&](CanvasPoint p) {
+      return p.x >= 0 && p.y >= 0 && p.x < width && p.y < height;
+    };
+    if (thin && solid && inside(a) && inside(b)) {
+      noteWrite(pixel);
+      walk(a, b, pixel);
+    } else {
+      line(a.x, a.y, b.x, b.y, 0);
+    }
+  }
+}
+
+void ImageCanvas::walk(CanvasPoint from, CanvasPoint to, std::uint32_t pixel) {
+  // Both ends in the image, so every difference and product here fits.
+  const int dx = to.x - from.x;
+  const int dy = to.y - from.y;
+  const int adx = dx < 0 ? -dx : dx;
+  const int ady = dy < 0 ? -dy : dy;
+  const bool xMajor = adx >= ady;
+  const int major = xMajor ? adx : ady;
+  const int minor = xMajor ? ady : adx;
+  const std::ptrdiff_t rowStep = dy < 0 ? -stride_ : stride_;
+  const std::ptrdiff_t columnStep = dx < 0 ? -1 : 1;
+  const std::ptrdiff_t along = xMajor ? columnStep : rowStep;
+  const std::ptrdiff_t across = xMajor ? rowStep : columnStep;
+  std::uint32_t* at = bits_ + from.y * stride_ + from.x;
+  // The general line's Bresenham, kept as 2 i minor + major = 2 major q + r.
+  int r = major;
+  for (int i = 0; i < major; ++i) {
+    *at = pixel;
+    at += along;
+    r += 2 * minor;
+    if (r >= 2 * major) {
+      r -= 2 * major;
+      at += across;
+    }
+  }
+}
+
 int ImageCanvas::penWidth() const {
   return std::clamp(pen_.width, 1, kMaxPenWidth);
 }
@@ -237,9 +295,18 @@ std::int64_t ImageCanvas::line(int x0, int y0, int x1, int y1, std::int64_t phas
   const auto inImage = [&](std::int64_t x, std::int64_t y) {
     return x >= 0 && y >= 0 && x < width_ && y < height_;
   };
-  // Short lines inside the picture (a streamline's segments) need no
-  // clipping; the general path below would find the whole line visible.
-  if (!inImage(x0, y0) || !inImage(x1, y1)) {
+  const std::int64_t sx = dx < 0 ? -1 : 1;
+  const std::int64_t sy = dy < 0 ? -1 : 1;
+  const std::uint32_t pixel = toPixel(pen_.colour);
+  const bool inside = inImage(x0, y0) && inImage(x1, y1);
+  if (inside && w == 1 && pen_.style == PenStyle::Solid) {
+    noteWrite(pixel);
+    walk({x0, y0}, {x1, y1}, pixel);
+    return after;
+  }
+  // Short lines inside the picture need no clipping; the general path below
+  // would find the whole line visible.
+  if (!inside) {
     // Clip the ideal line to the box in which a painted point can still touch
     // the image, grown by one because a pixel strays up to half a pixel from
     // the ideal line. Liang–Barsky in doubles: exact enough for 2^32 pixels.
@@ -280,12 +347,10 @@ std::int64_t ImageCanvas::line(int x0, int y0, int x1, int y1, std::int64_t phas
     q = product / major + head / (2 * major);
     r = head % (2 * major);
   }
-  const std::int64_t sx = dx < 0 ? -1 : 1;
-  const std::int64_t sy = dy < 0 ? -1 : 1;
-  const std::uint32_t pixel = toPixel(pen_.colour);
   noteWrite(pixel);
+  const bool solid = pen_.style == PenStyle::Solid || w > 1;
   for (std::uint64_t i = first; i < end; ++i) {
-    if (penOn(phase + static_cast<std::int64_t>(i % kDashPeriod))) {
+    if (solid || penOn(phase + static_cast<std::int64_t>(i % kDashPeriod))) {
       const auto a = static_cast<std::int64_t>(i);
       const auto b = static_cast<std::int64_t>(q);
       const std::int64_t x = x0 + sx * (xMajor ? a : b);

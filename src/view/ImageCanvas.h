@@ -57,6 +57,8 @@ class ImageCanvas final : public Canvas {
   // Draws up to but not including (x, y), so that joined lines never paint
   // their shared corner twice.
   void lineTo(int x, int y) override;
+  // Each segment as lineTo draws it, without two calls per segment.
+  void polyline(std::span<const CanvasPoint> points) override;
   void setPixel(int x, int y, Colour colour) override {
     noteWrite(toPixel(colour));
     plot(x, y, toPixel(colour));
@@ -97,6 +99,10 @@ class ImageCanvas final : public Canvas {
   // pen; `phase` is where in the dash pattern the first pixel falls, and the
   // phase after the last pixel is returned so that polylines keep their rhythm.
   std::int64_t line(int x0, int y0, int x1, int y1, std::int64_t phase);
+  // A thin solid line between two pixels of the image, end excluded: every
+  // pixel between lies in the image too, so a pointer walks the rows
+  // unchecked, visiting the very pixels of the general line.
+  void walk(CanvasPoint from, CanvasPoint to, std::uint32_t pixel);
   int penWidth() const;
   // Whether the pixel `step` pixels into a line of the current pen is painted.
   bool penOn(std::int64_t step) const;
@@ -134,7 +140,7 @@ class ImageCanvas final : public Canvas {
   // Of qFont_, for ascent and text extent; made on first use, because font
   // metrics need the application object and a canvas may be made before it.
   std::optional<QFontMetrics> metrics_;
-  int textHeight_ = 0;  // pixels, of metrics_ once it exists
+  int textHeight_ = 0;                // pixels, of metrics_ once it exists
   std::array<Measured, 4> measured_;  // for the current font; empty texts are unused slots
   std::size_t nextMeasured_ = 0;      // the slot the next new text takes
   QPen textPen_{Qt::black};           // text is always black

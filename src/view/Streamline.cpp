@@ -2,7 +2,6 @@
 
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
-#include "view/Canvas.h"
 
 namespace {
 constexpr int kStartX = -200;        // pixels
@@ -25,12 +24,13 @@ void Streamline::trace(FlowModel& model, double startY_) {
   }
   points.push_back({x, y});
   if (captured) points.clear();
+  vertices.resize(points.size());
+  for (std::size_t k = 0; k < points.size(); ++k) {
+    vertices[k] = {truncToInt(points[k].x), truncToInt(points[k].y)};
+  }
 }
 
 void Streamline::draw(Canvas& canvas, FlowModel&) {
   canvas.selectPen(pen);
-  for (std::size_t k = 0; k + 1 < points.size(); ++k) {
-    canvas.moveTo(truncToInt(points[k].x), truncToInt(points[k].y));
-    canvas.lineTo(truncToInt(points[k + 1].x), truncToInt(points[k + 1].y));
-  }
+  canvas.polyline(vertices);
 }

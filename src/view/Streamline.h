@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Tracer.h"
+#include "view/Canvas.h"
 #include "view/Pen.h"
 
 struct PathPoint {
@@ -27,4 +28,8 @@ class Streamline final : public Tracer {
   Pen pen{PenStyle::Solid, 1, Colour{0, 255, 0}};
   double startY = 15.0;           // pixels, of the last trace
   std::vector<PathPoint> points;  // the recorded path
+
+ private:
+  // The path in whole pixels, made with it: a frame draws it as it stands.
+  std::vector<CanvasPoint> vertices;
 };

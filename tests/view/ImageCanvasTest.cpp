@@ -4,11 +4,15 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <vector>
 
 #include "GuardedImage.h"
+#include "view/Random.h"
 
 namespace {
 
@@ -128,6 +132,84 @@ TEST(ImageCanvasClipping, ClippedLinePaintsTheSamePixelsAsTheWholeLine) {
     EXPECT_TRUE(small.image() == large.image().copy(dx, dy, 672, 465)) << c.x0 << ',' << c.y0;
     EXPECT_GT(count(small.image(), kRed), 0);
   }
+}
+
+// Each pixel of a thin line: i steps along the major axis and i * minor /
+// major across it, rounded half up, the end pixel left out.
+TEST(ImageCanvasPolyline, ThinSolidSegmentsPaintTheRoundedPixels) {
+  const int cx = 300, cy = 200;
+  for (int ex = -13; ex <= 13; ++ex) {
+    for (int ey = -13; ey <= 13; ++ey) {
+      GuardedImage image(672, 465);
+      ImageCanvas canvas(&image.image());
+      canvas.selectPen({PenStyle::Solid, 1, kRed});
+      const CanvasPoint path[] = {{cx, cy}, {cx + ex, cy + ey}};
+      canvas.polyline(path);
+      const int major = std::max(std::abs(ex), std::abs(ey));
+      const int minor = std::min(std::abs(ex), std::abs(ey));
+      for (int i = 0; i < major; ++i) {
+        const int across = (2 * i * minor + major) / (2 * major);
+        const int x = std::abs(ex) >= std::abs(ey) ? i : across;
+        const int y = std::abs(ex) >= std::abs(ey) ? across : i;
+        EXPECT_EQ(at(image.image(), cx + (ex < 0 ? -x : x), cy + (ey < 0 ? -y : y)), px(kRed))
+            << ex << ',' << ey << " step " << i;
+      }
+      EXPECT_EQ(count(image.image(), kRed), major) << ex << ',' << ey;
+    }
+  }
+}
+
+// The polyline takes shortcuts for segments inside or beside the picture; it
+// must paint exactly what moving to the first point and drawing a line to
+// each next one paints, with every pen.
+TEST(ImageCanvasPolyline, PaintsWhatMoveToAndLineToPaint) {
+  Random random;
+  const auto uniform = [&](int lo, int hi) { return lo + random.next() % (hi - lo + 1); };
+  for (const Pen& pen : {Pen{PenStyle::Solid, 1, kGreen}, Pen{PenStyle::Dash, 1, kGreen},
+                         Pen{PenStyle::DashDot, 1, kGreen}, Pen{PenStyle::Solid, 3, kGreen},
+                         Pen{PenStyle::Dash, 0, kGreen}}) {
+    for (int trial = 0; trial < 40; ++trial) {
+      // A wandering path of short steps from anywhere around the picture,
+      // now and then a long jump or a repeated point, once the extremes.
+      std::vector<CanvasPoint> path{{uniform(-250, 920), uniform(-250, 715)}};
+      for (int k = 0; k < 300; ++k) {
+        const CanvasPoint last = path.back();
+        const int kind = uniform(0, 40);
+        if (kind == 0) {
+          path.push_back({uniform(-3000, 3000), uniform(-3000, 3000)});
+        } else if (kind == 1) {
+          path.push_back(last);
+        } else {
+          path.push_back({last.x + uniform(-8, 8), last.y + uniform(-8, 8)});
+        }
+      }
+      if (trial == 0) path.insert(path.begin() + 10, {{INT_MIN, INT_MAX}, {INT_MAX, 0}});
+      GuardedImage fast(672, 465);
+      GuardedImage plain(672, 465);
+      ImageCanvas onFast(&fast.image());
+      ImageCanvas onPlain(&plain.image());
+      onFast.selectPen(pen);
+      onPlain.selectPen(pen);
+      onFast.polyline(path);
+      onPlain.Canvas::polyline(path);
+      ASSERT_TRUE(fast.image() == plain.image())
+          << static_cast<int>(pen.style) << " trial " << trial;
+      EXPECT_EQ(onFast.currentX(), path.back().x);
+      EXPECT_EQ(onFast.currentY(), path.back().y);
+      EXPECT_TRUE(fast.intact());
+    }
+  }
+}
+
+TEST_F(ImageCanvasTest, PolylineOfFewerThanTwoPointsDrawsNothingAndStaysPut) {
+  canvas.selectPen({PenStyle::Solid, 1, kRed});
+  canvas.moveTo(7, 9);
+  const CanvasPoint one[] = {{100, 100}};
+  canvas.polyline(one);
+  canvas.polyline({});
+  EXPECT_EQ(count(image(), kRed), 0);
+  EXPECT_EQ(canvas.currentX(), 7);
+  EXPECT_EQ(canvas.currentY(), 9);
 }
 
 TEST_F(ImageCanvasTest, ExtremeCoordinatesStayInsideAndKeepTheVisiblePart) {
