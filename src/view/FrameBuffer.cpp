@@ -55,6 +55,7 @@ void FrameBuffer::blit(QImage& target, int x, int y) const {
 }
 
 void FrameBuffer::present(QImage& target) {
+  imageCanvas.finishText();
   if (exists() && imageCanvas.keyFree() && target.size() == bitmap.size() &&
       target.format() == bitmap.format()) {
     bitmap.swap(target);

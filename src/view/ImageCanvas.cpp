@@ -1,6 +1,5 @@
 #include "view/ImageCanvas.h"
 
-#include <QPainter>
 #include <QStringView>
 #include <algorithm>
 #include <array>
@@ -82,6 +81,7 @@ ImageCanvas::ImageCanvas(QImage* image) : ImageCanvas() {
 }
 
 void ImageCanvas::bind(QImage* image) {
+  finishText();
   image_ = nullptr;
   bits_ = nullptr;
   stride_ = width_ = height_ = 0;
@@ -126,6 +126,7 @@ void ImageCanvas::selectBrush(const Brush& brush) {
 }
 
 void ImageCanvas::selectFont(const Font& font) {
+  finishText();
   font_ = font;
   qFont_ = QFont();
   if (!font.face.empty()) qFont_.setFamily(QString::fromStdString(font.face));
@@ -168,16 +169,17 @@ const ImageCanvas::Measured& ImageCanvas::measure(const QString& text) {
 }
 
 void ImageCanvas::paintText(const Measured& text, int x, int y, const QRect& clip) {
-  {
-    QPainter painter(image_);
-    painter.setClipRect(clip);
-    painter.setFont(qFont_);
-    painter.setPen(textPen_);
-    painter.setBackgroundMode(Qt::TransparentMode);
-    // A laid-out text is placed by the top of its line, ascent above the baseline.
-    painter.drawStaticText(QPoint(x, y), text.layout);
+  if (!textPainter_) {
+    textPainter_.emplace(image_);
+    textPainter_->setFont(qFont_);
+    textPainter_->setPen(textPen_);
+    textPainter_->setBackgroundMode(Qt::TransparentMode);
+    // Painting gives a shared image memory of its own.
+    refreshBits();
   }
-  refreshBits();
+  textPainter_->setClipRect(clip);
+  // A laid-out text is placed by the top of its line, ascent above the baseline.
+  textPainter_->drawStaticText(QPoint(x, y), text.layout);
   noteText(clip);
 }
 

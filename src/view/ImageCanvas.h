@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QPen>
 #include <QStaticText>
 #include <array>
@@ -34,12 +35,17 @@ class ImageCanvas final : public Canvas {
   // be Format_RGB32 and outlive the binding. A null pointer, a null image or
   // another format leave the canvas drawing nothing.
   explicit ImageCanvas(QImage* image);
+  ~ImageCanvas() override { finishText(); }
   ImageCanvas(const ImageCanvas&) = delete;
   ImageCanvas& operator=(const ImageCanvas&) = delete;
 
   // Takes the image's memory once; call again whenever the image is replaced.
   // The canvas knows nothing of what the image already holds.
   void bind(QImage* image);
+  // Text keeps a painter open on the image from one label to the next, since
+  // opening one costs more than a label's glyphs. Close it before the image
+  // is swapped, replaced or destroyed; bind() and the destructor close it too.
+  void finishText() { textPainter_.reset(); }
 
   // The colour the canvas watches for (alpha aside); none until one is set.
   void setKeyColour(Colour colour);
@@ -140,10 +146,11 @@ class ImageCanvas final : public Canvas {
   // Of qFont_, for ascent and text extent; made on first use, because font
   // metrics need the application object and a canvas may be made before it.
   std::optional<QFontMetrics> metrics_;
-  int textHeight_ = 0;                // pixels, of metrics_ once it exists
-  std::array<Measured, 4> measured_;  // for the current font; empty texts are unused slots
-  std::size_t nextMeasured_ = 0;      // the slot the next new text takes
-  QPen textPen_{Qt::black};           // text is always black
+  int textHeight_ = 0;                   // pixels, of metrics_ once it exists
+  std::array<Measured, 4> measured_;     // for the current font; empty texts are unused slots
+  std::size_t nextMeasured_ = 0;         // the slot the next new text takes
+  QPen textPen_{Qt::black};              // text is always black
+  std::optional<QPainter> textPainter_;  // on image_, with qFont_ and textPen_
   bool transparentBackground_ = false;
   // The key without its alpha byte; beyond 24 bits while no key is set, so
   // that no pixel matches it.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <iterator>
+#include <utility>
 
 #include "GuardedImage.h"
 
@@ -237,4 +238,60 @@ TEST(FrameBufferPresent, OnlyAWholeFillMakesTheFrameFreeOfTheKey) {
   frame.present(small);
   EXPECT_EQ(small, expected);
   EXPECT_EQ(frame.image().size(), QSize(5, 5));
+}
+
+// Labels keep one painter open between them; it must follow the frame's
+// memory through every hand-over and never touch the picture being shown.
+TEST(FrameBufferPresent, LabelsAfterAHandOverLandInTheFrameOnly) {
+  const auto darkRows = [](const QImage& image) {
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (qGray(at(image, x, y)) < 128) {
+          if (first < 0) first = y;
+          last = y;
+        }
+      }
+    }
+    return std::pair{first, last};
+  };
+  FrameBuffer frame;
+  frame.create(200, 60);
+  QImage screen(200, 60, QImage::Format_RGB32);
+  screen.fill(kBlue);
+  Canvas& canvas = frame.canvas();
+  canvas.selectFont({"Verdana", 70});
+  fillFrame(frame, {255, 255, 255});
+  canvas.textOut(5, 2, "Fx = 1.00 H");
+  canvas.textOut(100, 2, "Fy = 2.00 H");
+  frame.present(screen);
+  const QImage shown = screen.copy();
+  const auto [top, bottom] = darkRows(shown);
+  EXPECT_GE(top, 2);
+  EXPECT_LT(bottom, 20);
+
+  fillFrame(frame, {255, 255, 255});
+  canvas.textOut(5, 35, "Fx = 1.00 H");
+  canvas.textOut(100, 35, "Fy = 2.00 H");
+  EXPECT_EQ(screen, shown);
+  const auto [lowTop, lowBottom] = darkRows(frame.image());
+  EXPECT_GE(lowTop, 35);
+  // The same labels, each from a painter of its own, give the same pixels.
+  QImage alone(200, 60, QImage::Format_RGB32);
+  alone.fill(0xffffffffu);
+  for (const auto& [x, text] : {std::pair{5, "Fx = 1.00 H"}, std::pair{100, "Fy = 2.00 H"}}) {
+    ImageCanvas single(&alone);
+    single.selectFont({"Verdana", 70});
+    single.textOut(x, 35, text);
+  }
+  EXPECT_EQ(frame.image(), alone);
+  frame.present(screen);
+  EXPECT_EQ(screen, alone);
+
+  // A label left open when the frame is remade or destroyed is closed first.
+  canvas.textOut(5, 2, "Fx = 1.00 H");
+  frame.create(100, 30);
+  fillFrame(frame, {255, 255, 255});
+  frame.canvas().textOut(5, 2, "Fx = 1.00 H");
+  EXPECT_GE(darkRows(frame.image()).first, 2);
 }
