@@ -101,14 +101,18 @@ void ImageCanvas::setKeyColour(Colour colour) {
 
 void ImageCanvas::noteText(const QRect& area) {
   if (!keyFree_) return;
-  // Whole rows without an early exit, so that the loop vectorises.
+  // Whole rows without an early exit, counted rather than or-ed into a bool,
+  // so that the loop vectorises.
+  const std::uint32_t key = keyPixel_;
   bool found = false;
   for (int y = area.top(); y <= area.bottom(); ++y) {
-    const auto* row = bits_ + y * stride_;
+    const std::uint32_t* const row = bits_ + y * stride_;
+    std::uint32_t inRow = 0;  // a row holds fewer than 2^31 pixels
     for (int x = area.left(); x <= area.right(); ++x) {
       const std::uint32_t p = row[x];
-      found |= ((p & 0x00ffffffu) == keyPixel_) | ((p >> 24) != 0xffu);
+      inRow += static_cast<std::uint32_t>(((p & 0x00ffffffu) == key) | ((p >> 24) != 0xffu));
     }
+    found = found || inRow != 0;
   }
   keyFree_ = !found;
 }

@@ -323,6 +323,29 @@ TEST_F(ImageCanvasTest, HugeEllipseIsClippedToTheVisibleRows) {
 
 // ---------------------------------------------------------------- text
 
+// The key watch cannot know what the glyphs' blends come to, so it looks at
+// what text left behind: here the key is black, which solid glyph pixels are.
+TEST_F(ImageCanvasTest, TextThatLeavesTheKeyBehindIsNoticed) {
+  canvas.setKeyColour({0, 0, 0});
+  canvas.selectFont({"Verdana", 120});
+  canvas.fillRect(0, 0, 672, 465, kWhite);
+  ASSERT_TRUE(canvas.keyFree());
+  canvas.textOut(5000, 5000, "Fx = 1.00 H");  // nowhere in the picture
+  canvas.drawText(10, 10, 11, 11, u"");
+  EXPECT_TRUE(canvas.keyFree());
+  canvas.textOut(200, 200, "Fx = 1.00 H");
+  EXPECT_FALSE(canvas.keyFree());
+  // The same for text clipped to a rectangle; text in another colour than
+  // the key leaves the picture free of it.
+  canvas.fillRect(0, 0, 672, 465, kWhite);
+  canvas.drawText(0, 100, 672, 140, u"Fy = 2.00 H");
+  EXPECT_FALSE(canvas.keyFree());
+  canvas.setKeyColour({1, 2, 3});
+  canvas.fillRect(0, 0, 672, 465, kWhite);
+  canvas.textOut(10, 10, "Fx = 1.00 H");
+  EXPECT_TRUE(canvas.keyFree());
+}
+
 TEST_F(ImageCanvasTest, TextOutPutsDarkPixelsAtItsTopLeftCornerWithoutABox) {
   canvas.fillRect(0, 0, 672, 465, kYellow);
   canvas.selectFont({"Verdana", 70});
