@@ -101,8 +101,8 @@ void ImageCanvas::setKeyColour(Colour colour) {
 
 void ImageCanvas::noteText(const QRect& area) {
   if (!keyFree_) return;
-  // Whole rows without an early exit, counted rather than or-ed into a bool,
-  // so that the loop vectorises.
+  // Whole rows without an early exit, the hits of a row counted rather than
+  // or-ed into a bool, so that the loop vectorises.
   const std::uint32_t key = keyPixel_;
   bool found = false;
   for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -209,6 +209,9 @@ void ImageCanvas::polyline(std::span<const CanvasPoint> points) {
   const std::uint32_t pixel = toPixel(pen_.colour);
   const int width = static_cast<int>(width_);
   const int height = static_cast<int>(height_);
+  const auto inside = [&](CanvasPoint p) {
+    return p.x >= 0 && p.y >= 0 && p.x < width && p.y < height;
+  };
   for (std::size_t k = 1; k < points.size(); ++k) {
     const CanvasPoint a = points[k - 1];
     const CanvasPoint b = points[k];
@@ -216,9 +219,6 @@ void ImageCanvas::polyline(std::span<const CanvasPoint> points) {
                  (a.y >= height && b.y >= height))) {
       continue;
     }
-    const auto inside = [&](CanvasPoint p) {
-      return p.x >= 0 && p.y >= 0 && p.x < width && p.y < height;
-    };
     if (thin && solid && inside(a) && inside(b)) {
       noteWrite(pixel);
       walk(a, b, pixel);

@@ -26,8 +26,9 @@ class Streamline final : public Tracer {
   void draw(Canvas& canvas, FlowModel& model) override;
 
   Pen pen{PenStyle::Solid, 1, Colour{0, 255, 0}};
-  double startY = 15.0;           // pixels, of the last trace
-  std::vector<PathPoint> points;  // the recorded path
+  double startY = 15.0;  // pixels, of the last trace
+  // The recorded path; trace() alone writes it, together with its pixels.
+  std::vector<PathPoint> points;
 
  private:
   // The path in whole pixels, made with it: a frame draws it as it stands.
