@@ -8,6 +8,7 @@
 #include <iterator>
 #include <utility>
 
+#include "DarkBox.h"
 #include "GuardedImage.h"
 
 namespace {
@@ -243,18 +244,6 @@ TEST(FrameBufferPresent, OnlyAWholeFillMakesTheFrameFreeOfTheKey) {
 // Labels keep one painter open between them; it must follow the frame's
 // memory through every hand-over and never touch the picture being shown.
 TEST(FrameBufferPresent, LabelsAfterAHandOverLandInTheFrameOnly) {
-  const auto darkRows = [](const QImage& image) {
-    int first = -1, last = -1;
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) {
-        if (qGray(at(image, x, y)) < 128) {
-          if (first < 0) first = y;
-          last = y;
-        }
-      }
-    }
-    return std::pair{first, last};
-  };
   FrameBuffer frame;
   frame.create(200, 60);
   QImage screen(200, 60, QImage::Format_RGB32);
@@ -266,16 +255,14 @@ TEST(FrameBufferPresent, LabelsAfterAHandOverLandInTheFrameOnly) {
   canvas.textOut(100, 2, "Fy = 2.00 H");
   frame.present(screen);
   const QImage shown = screen.copy();
-  const auto [top, bottom] = darkRows(shown);
-  EXPECT_GE(top, 2);
-  EXPECT_LT(bottom, 20);
+  EXPECT_GE(darkBox(shown).top(), 2);
+  EXPECT_LT(darkBox(shown).bottom(), 20);
 
   fillFrame(frame, {255, 255, 255});
   canvas.textOut(5, 35, "Fx = 1.00 H");
   canvas.textOut(100, 35, "Fy = 2.00 H");
   EXPECT_EQ(screen, shown);
-  const auto [lowTop, lowBottom] = darkRows(frame.image());
-  EXPECT_GE(lowTop, 35);
+  EXPECT_GE(darkBox(frame.image()).top(), 35);
   // The same labels, each from a painter of its own, give the same pixels.
   QImage alone(200, 60, QImage::Format_RGB32);
   alone.fill(0xffffffffu);
@@ -293,5 +280,5 @@ TEST(FrameBufferPresent, LabelsAfterAHandOverLandInTheFrameOnly) {
   frame.create(100, 30);
   fillFrame(frame, {255, 255, 255});
   frame.canvas().textOut(5, 2, "Fx = 1.00 H");
-  EXPECT_GE(darkRows(frame.image()).first, 2);
+  EXPECT_GE(darkBox(frame.image()).top(), 2);
 }

@@ -11,6 +11,7 @@
 #include <limits>
 #include <vector>
 
+#include "DarkBox.h"
 #include "GuardedImage.h"
 #include "view/Random.h"
 
@@ -35,18 +36,6 @@ int count(const QImage& image, Colour c) {
     for (int x = 0; x < image.width(); ++x) n += at(image, x, y) == px(c);
   }
   return n;
-}
-
-// The smallest box around the dark pixels; empty when there are none.
-QRect darkBox(const QImage& image) {
-  QRect box;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const std::uint32_t p = at(image, x, y);
-      if (qRed(p) + qGreen(p) + qBlue(p) < 3 * 128) box |= QRect(x, y, 1, 1);
-    }
-  }
-  return box;
 }
 
 class ImageCanvasTest : public testing::Test {
