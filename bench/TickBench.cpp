@@ -3,9 +3,13 @@
 // 50 warm-up ticks so the tracer cloud is spread).
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <QGuiApplication>
+#include <string_view>
 #include <vector>
 
+#include "RunSummary.h"
 #include "model/FlowModel.h"
 #include "support/AllocationCounter.h"
 #include "ui/MainDialogLogic.h"
@@ -127,11 +131,31 @@ BENCHMARK(BM_ZonePassPerTracer)
     ->Arg(1000000)
     ->Unit(benchmark::kMicrosecond);
 
+namespace {
+// A machine-readable format asked for on the command line gets the library's
+// own reporter, untouched by the summary.
+bool wantsConsole(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg.starts_with("--benchmark_format=") && arg != "--benchmark_format=console") {
+      return false;
+    }
+  }
+  return true;
+}
+}  // namespace
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
+  const bool console = wantsConsole(argc, argv);
   benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  if (console) {
+    RunSummary summary(isatty(STDOUT_FILENO) ? RunSummary::OO_Color : RunSummary::OO_None);
+    benchmark::RunSpecifiedBenchmarks(&summary);
+  } else {
+    benchmark::RunSpecifiedBenchmarks();
+  }
   benchmark::Shutdown();
   return 0;
 }

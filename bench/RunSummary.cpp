@@ -1,0 +1,105 @@
+#include "RunSummary.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+#include "view/FlowAnimation.h"
+
+namespace {
+double nsPerUnit(benchmark::TimeUnit unit) {
+  switch (unit) {
+    case benchmark::kNanosecond:
+      return 1;
+    case benchmark::kMicrosecond:
+      return 1e3;
+    case benchmark::kMillisecond:
+      return 1e6;
+    case benchmark::kSecond:
+      return 1e9;
+  }
+  return 1;
+}
+
+double median(std::vector<double> values) {
+  if (values.empty()) return -1;
+  std::sort(values.begin(), values.end());
+  const std::size_t half = values.size() / 2;
+  return values.size() % 2 ? values[half] : (values[half - 1] + values[half]) / 2;
+}
+
+std::string line(const char* what, double value, const char* format, const char* target) {
+  char text[160];
+  char figure[32];
+  std::snprintf(figure, sizeof figure, format, value);
+  std::snprintf(text, sizeof text, "  %-46s %10s   %s\n", what, figure, target);
+  return text;
+}
+}  // namespace
+
+void RunSummary::ReportRuns(const std::vector<Run>& runs) {
+  ConsoleReporter::ReportRuns(runs);
+  for (const Run& run : runs) {
+    if (run.error_occurred) continue;
+    Figures& f = figures[run.run_name.str()];
+    if (run.run_type == Run::RT_Iteration) {
+      f.ns.push_back(run.GetAdjustedRealTime() * nsPerUnit(run.time_unit));
+      for (const auto& [name, counter] : run.counters) f.counters[name].push_back(counter.value);
+    } else if (run.aggregate_name == "median") {
+      f.libraryMedianNs = run.GetAdjustedRealTime() * nsPerUnit(run.time_unit);
+      for (const auto& [name, counter] : run.counters)
+        f.libraryMedianCounters[name] = counter.value;
+    }
+  }
+}
+
+double RunSummary::medianNs(const std::string& name) const {
+  const auto found = figures.find(name);
+  if (found == figures.end()) return -1;
+  const Figures& f = found->second;
+  return f.libraryMedianNs >= 0 ? f.libraryMedianNs : median(f.ns);
+}
+
+double RunSummary::medianCounter(const std::string& name, const std::string& counter) const {
+  const auto found = figures.find(name);
+  if (found == figures.end()) return -1;
+  const Figures& f = found->second;
+  if (const auto library = f.libraryMedianCounters.find(counter);
+      library != f.libraryMedianCounters.end()) {
+    return library->second;
+  }
+  const auto values = f.counters.find(counter);
+  return values == f.counters.end() ? -1 : median(values->second);
+}
+
+void RunSummary::Finalize() {
+  std::string text;
+  const double zonePass = medianNs("BM_ZonePassAndStep");
+  const double floor = medianNs("BM_BareStepFloor");
+  if (zonePass > 0 && floor > 0) {
+    text += line("zone pass and step / bare floor", zonePass / floor, "%.2f", "target at most 4");
+  }
+  const double allocations = medianCounter("BM_ZonePassAndStep", "allocs/iter");
+  if (allocations >= 0) {
+    text +=
+        line("heap allocations in the zone pass and step", allocations, "%g / tick", "target 0");
+  }
+  const double tick = medianNs("BM_WholeTick");
+  if (tick > 0) {
+    const double periodNs = FlowAnimation::kStartInterval * 1e6;
+    text += line("whole tick / frame period", 100 * tick / periodNs, "%.2f %%",
+                 "target at most 4 % (1 ms of 25 ms)");
+  }
+  const double retrace = medianNs("BM_Retrace");
+  if (retrace > 0) {
+    text += line("retrace", retrace / 1e6, "%.3f ms", "target at most 1 ms");
+  }
+  const double small = medianNs("BM_ZonePassPerTracer/10000");
+  const double large = medianNs("BM_ZonePassPerTracer/1000000");
+  if (small > 0 && large > 0) {
+    text += line("ns per tracer, 1000000 / 10000 tracers", (large / 1e6) / (small / 1e4), "%.2f",
+                 "target at most 1.5");
+  }
+  if (text.empty()) return;
+  GetOutputStream() << "\nRatios from the medians of this run:\n" << text;
+}
