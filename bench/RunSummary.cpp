@@ -1,6 +1,5 @@
 #include "RunSummary.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <ostream>
 
@@ -21,13 +20,6 @@ double nsPerUnit(benchmark::TimeUnit unit) {
   return 1;
 }
 
-double median(std::vector<double> values) {
-  if (values.empty()) return -1;
-  std::sort(values.begin(), values.end());
-  const std::size_t half = values.size() / 2;
-  return values.size() % 2 ? values[half] : (values[half - 1] + values[half]) / 2;
-}
-
 std::string line(const char* what, double value, const char* format, const char* target) {
   char text[160];
   char figure[32];
@@ -40,36 +32,26 @@ std::string line(const char* what, double value, const char* format, const char*
 void RunSummary::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);
   for (const Run& run : runs) {
+    // With repetitions the library's median follows them and takes their place;
+    // a single run is its own median.
     if (run.error_occurred) continue;
+    if (run.run_type != Run::RT_Iteration && run.aggregate_name != "median") continue;
     Figures& f = figures[run.run_name.str()];
-    if (run.run_type == Run::RT_Iteration) {
-      f.ns.push_back(run.GetAdjustedRealTime() * nsPerUnit(run.time_unit));
-      for (const auto& [name, counter] : run.counters) f.counters[name].push_back(counter.value);
-    } else if (run.aggregate_name == "median") {
-      f.libraryMedianNs = run.GetAdjustedRealTime() * nsPerUnit(run.time_unit);
-      for (const auto& [name, counter] : run.counters)
-        f.libraryMedianCounters[name] = counter.value;
-    }
+    f.ns = run.GetAdjustedRealTime() * nsPerUnit(run.time_unit);
+    for (const auto& [name, counter] : run.counters) f.counters[name] = counter.value;
   }
 }
 
 double RunSummary::medianNs(const std::string& name) const {
   const auto found = figures.find(name);
-  if (found == figures.end()) return -1;
-  const Figures& f = found->second;
-  return f.libraryMedianNs >= 0 ? f.libraryMedianNs : median(f.ns);
+  return found == figures.end() ? -1 : found->second.ns;
 }
 
 double RunSummary::medianCounter(const std::string& name, const std::string& counter) const {
   const auto found = figures.find(name);
   if (found == figures.end()) return -1;
-  const Figures& f = found->second;
-  if (const auto library = f.libraryMedianCounters.find(counter);
-      library != f.libraryMedianCounters.end()) {
-    return library->second;
-  }
-  const auto values = f.counters.find(counter);
-  return values == f.counters.end() ? -1 : median(values->second);
+  const auto value = found->second.counters.find(counter);
+  return value == found->second.counters.end() ? -1 : value->second;
 }
 
 void RunSummary::Finalize() {

@@ -22,18 +22,16 @@ class RunSummary final : public benchmark::ConsoleReporter {
   void Finalize() override;
 
   // The median real time of one benchmark, in ns per iteration: the library's
-  // own median when it computed one (--benchmark_repetitions), else the median
-  // of the repetitions seen. Negative when the benchmark did not run.
+  // own median when it computed one (--benchmark_repetitions), else that of the
+  // single run. Negative when the benchmark did not run.
   double medianNs(const std::string& name) const;
   // The median of one user counter of a benchmark; negative when absent.
   double medianCounter(const std::string& name, const std::string& counter) const;
 
  private:
   struct Figures {
-    std::vector<double> ns;                               // per iteration, each repetition
-    std::map<std::string, std::vector<double>> counters;  // each repetition
-    double libraryMedianNs = -1;                          // ns per iteration
-    std::map<std::string, double> libraryMedianCounters;
+    double ns = -1;                          // per iteration
+    std::map<std::string, double> counters;  // each counter's value
   };
   std::map<std::string, Figures> figures;  // by benchmark name, arguments included
 };
