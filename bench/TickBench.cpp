@@ -10,32 +10,27 @@
 #include <vector>
 
 #include "RunSummary.h"
-#include "model/FlowModel.h"
+#include "cli/Session.h"
 #include "support/AllocationCounter.h"
-#include "ui/MainDialogLogic.h"
-#include "view/FlowAnimation.h"
-#include "view/FrameHost.h"
 
 namespace {
-struct Session {
-  explicit Session(std::size_t tracers = FlowAnimation::kTracerCount) {
-    attachFields(fields);
-    recomputeFreeStream(fields, model);
-    animation.attach(672, 465);
+// The window's start-up session with `tracers` tracers, after 50 ticks.
+struct WarmSession {
+  explicit WarmSession(std::size_t tracers = FlowAnimation::kTracerCount) {
     if (tracers != FlowAnimation::kTracerCount) {
       animation.tracers().resize(tracers);
       for (std::size_t i = 0; i < tracers; ++i) animation.respawnTracer(i);
     }
     for (int i = 0; i < 50; ++i) animation.onTick();
   }
-  FlowModel model;
-  TextFields fields;
-  OffscreenHost host;
-  FlowAnimation animation{model, host};
+  Session session{SessionOptions{}};
+  FlowModel& model = session.model();
+  StoredFieldTexts& fields = session.fields();
+  FlowAnimation& animation = session.animation();
 };
 
-Session& defaultSession() {
-  static Session session;
+WarmSession& defaultSession() {
+  static WarmSession session;
   return session;
 }
 
@@ -53,7 +48,7 @@ void measure(benchmark::State& state, Work&& work) {
 // cloud (restoring it is not timed), so the figure does not drift with the
 // number of iterations.
 void zonePass(benchmark::State& state, std::size_t tracers) {
-  Session s(tracers);
+  WarmSession s(tracers);
   const TracerList warm = s.animation.tracers();
   const long before = heapAllocations.load();
   for (auto _ : state) {
@@ -74,7 +69,7 @@ void BM_ZonePassAndStep(benchmark::State& state) {
 // The floor: the same tracers, only stepped (two additions, the distance to
 // the leading edge, four comparisons), with no zones and no respawn.
 void BM_BareStepFloor(benchmark::State& state) {
-  Session s;
+  WarmSession s;
   measure(state, [&] {
     bool any = false;
     for (Tracer& t : s.animation.tracers()) {
@@ -87,26 +82,26 @@ void BM_BareStepFloor(benchmark::State& state) {
 }
 
 void BM_Compose(benchmark::State& state) {
-  Session& s = defaultSession();
+  WarmSession& s = defaultSession();
   measure(state, [&] { s.animation.compose(); });
 }
 
 void BM_WholeTick(benchmark::State& state) {
-  Session& s = defaultSession();
+  WarmSession& s = defaultSession();
   measure(state, [&] { s.animation.onTick(); });
 }
 
 void BM_Retrace(benchmark::State& state) {
-  Session& s = defaultSession();
+  WarmSession& s = defaultSession();
   measure(state, [&] { s.animation.retrace(); });
 }
 
 void BM_Probe(benchmark::State& state) {
-  Session& s = defaultSession();
+  WarmSession& s = defaultSession();
   int x = 0;
   measure(state, [&] {
-    x = (x + 37) % 672;
-    benchmark::DoNotOptimize(showProbe(s.fields, s.model, x, (x * 7) % 465));
+    x = (x + 37) % kPictureWidth;
+    benchmark::DoNotOptimize(showProbe(s.fields, s.model, x, (x * 7) % kPictureHeight));
   });
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/FixedText.h"
-#include "ui/NumberText.h"
+#include "app/NumberText.h"
+#include "platform/FixedText.h"
 
 namespace {
 

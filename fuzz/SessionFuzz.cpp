@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "app/NumberText.h"
 #include "cli/Session.h"
-#include "ui/NumberText.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ PixelPoint anyPoint(FuzzedDataProvider& in) {
 
 void checkHonest(Session& s, const FlowSample& probe) {
   const FreeStreamDerived d = s.model().deriveFreeStream();
-  const TextFields& f = s.fields();
+  const StoredFieldTexts& f = s.fields();
   check(f.text(FieldId::Rho1) == formatNumber(d.density), "rho1 is not shown as computed");
   check(f.text(FieldId::C1) == formatNumber(d.soundSpeed), "c1 is not shown as computed");
   check(f.text(FieldId::M1) == formatNumber(d.mach), "M1 is not shown as computed");

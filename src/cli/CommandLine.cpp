@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/NumberText.h"
+#include "app/NumberText.h"
 
 namespace {
 

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
+#include "app/TheoryReport.h"
 #include "model/FanZone.h"
+#include "model/LowerFan.h"
+#include "model/LowerShock.h"
 #include "model/ShockZone.h"
+#include "model/UpperFan.h"
+#include "model/UpperShock.h"
 #include "theory/PerfectGas.h"
-#include "ui/TheoryReport.h"
 
 namespace {
 

@@ -1,37 +1,14 @@
 #pragma once
-// One flow session, built exactly as the window builds itself at start-up and then turned and
-// run as asked: the window's own model, field, view and frame classes do all the work.
+// One flow session without a window: the window's own model, field logic, animation and
+// frame classes, started by the same builder as the window and then asked about.
 //
 // The frame draws text, so a QGuiApplication must exist while a session is built or drawn.
 
-#include <optional>
-#include <string>
-#include <vector>
-
+#include "app/FieldLogic.h"
+#include "app/SessionBuilder.h"
 #include "model/FlowModel.h"
-#include "ui/MainDialogLogic.h"
 #include "view/FlowAnimation.h"
 #include "view/FrameHost.h"
-
-struct PixelPoint {
-  int x = 0;  // pixels, rightwards from the picture's left edge
-  int y = 0;  // pixels, downwards from its top edge
-};
-
-struct SessionOptions {
-  static constexpr int kPictureWidth = 672;   // the window's picture, pixels
-  static constexpr int kPictureHeight = 465;  // pixels
-
-  // The free-stream input fields as typed; absent ones keep the window's start-up text.
-  std::optional<std::string> velocity;     // V1, read as m/s
-  std::optional<std::string> temperature;  // T1, read as K
-  std::optional<std::string> pressure;     // P1, read as Pa
-  int width = kPictureWidth;               // pixels
-  int height = kPictureHeight;             // pixels
-  std::vector<PixelPoint> drags;           // left-button mouse positions, in order
-  std::optional<double> angle;             // angle of attack set after the drags, degrees
-  int ticks = 0;                           // animation timer ticks run last
-};
 
 class Session final {
  public:
@@ -46,8 +23,8 @@ class Session final {
 
   FlowModel& model() { return flow; }
   const FlowModel& model() const { return flow; }
-  TextFields& fields() { return texts; }
-  const TextFields& fields() const { return texts; }
+  StoredFieldTexts& fields() { return texts; }
+  const StoredFieldTexts& fields() const { return texts; }
   FlowAnimation& animation() { return animator; }
   const FlowAnimation& animation() const { return animator; }
   const OffscreenHost& host() const { return frameHost; }
@@ -56,7 +33,7 @@ class Session final {
 
  private:
   FlowModel flow;
-  TextFields texts;
+  StoredFieldTexts texts;
   OffscreenHost frameHost;
   // Declared last: it holds references to the model and the host.
   FlowAnimation animator{flow, frameHost};

@@ -1,6 +1,10 @@
 #pragma once
 // The one flow model: the plate, the free stream and the four zones around
 // the plate, configured together and asked in a fixed order.
+//
+// One class in several files, one per job: FlowModel.cpp (configuration and
+// state), FlowModelProbe.cpp (sample), FlowModelForce.cpp (face pressures),
+// FlowModelScene.cpp (drawScene) and zonepass/ZonePass.cpp (applyZones).
 
 #include <array>
 #include <cmath>
@@ -8,9 +12,10 @@
 #include <memory>
 #include <span>
 
+#include "canvas/Pen.h"
+#include "model/Constants.h"
 #include "model/FlowZone.h"
 #include "model/GasState.h"
-#include "view/Pen.h"
 
 class Canvas;
 class FanZone;
@@ -112,11 +117,15 @@ class FlowModel {
   // The same for an onlooker: the fans' sampling scratch is left as it was,
   // so the animation cannot tell it was asked.
   FacePressures peekFacePressures();
+  // The pressure at (x, y) from the pair of zones of the point's side, as the
+  // pressure bubbles feel it; the free stream's below kSampleAngle.
+  double pressureAt(int x, int y);
 
-  LowerShock& lowerShock() const;
-  LowerFan& lowerFan() const;
-  UpperFan& upperFan() const;
-  UpperShock& upperShock() const;
+  // The zones this model built, whichever zone a slot holds now.
+  LowerShock& lowerShock() const { return *own.lowerShock; }
+  LowerFan& lowerFan() const { return *own.lowerFan; }
+  UpperFan& upperFan() const { return *own.upperFan; }
+  UpperShock& upperShock() const { return *own.upperShock; }
 
   std::array<std::unique_ptr<FlowZone>, 4> zones;
   int viewWidth = 0;   // pixels

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "canvas/Pen.h"
 #include "model/GasState.h"
-#include "view/Pen.h"
 
 class Canvas;
 class FlowModel;
@@ -13,24 +13,30 @@ class Tracer;
 
 class FlowZone {
  public:
+  // Where a point lies with respect to a zone's fronts.
+  enum Region : int {
+    kUpstream = -1,  // ahead of the zone: the gas has not reached it
+    kInside = 0,     // between the zone's fronts
+    kBehind = 1,     // behind its last front
+  };
+
   explicit FlowZone(const FlowModel& model) : model(model) {}
   virtual ~FlowZone() = default;
   FlowZone(const FlowZone&) = delete;
   FlowZone& operator=(const FlowZone&) = delete;
 
-  // Changes the tracer's velocity (and maybe `turned`) when it has reached the
-  // zone's front or lies inside the zone; never moves it.
-  virtual void deflect(Tracer& tracer) = 0;
   // Stores the geometry and the entering gas; subclasses run this first.
   virtual void configure(int originX, int originY, bool lowerSide, double plateAngle,
                          int halfLength, double pressure, double temperature, double velocity);
-  // Paints the front line(s) with frontPen; nothing while the plate is nearly flat.
-  virtual void draw(Canvas& canvas) const = 0;
-  // -1 upstream of the zone, 0 inside it, 1 behind its last front.
-  virtual int classify(int x, int y) const = 0;
+  // Changes the tracer's velocity (and maybe `turned`) when it has reached the
+  // zone's front or lies inside the zone; never moves it.
+  virtual void deflect(Tracer& tracer) = 0;
+  virtual Region classify(int x, int y) const = 0;
   // The quantity `code` at (x, y); `fallback` is its value just upstream of
   // the zone. x = kDownstream asks for the state behind all fronts.
   virtual double valueAt(ValueCode code, int x, int y, double fallback) = 0;
+  // Paints the front line(s) with frontPen; nothing while the plate is nearly flat.
+  virtual void draw(Canvas& canvas) const = 0;
 
   std::int32_t originX = 0;     // pixels: the plate edge the zone starts at
   std::int32_t originY = 0;     // pixels, downwards

@@ -2,9 +2,7 @@
 // The state of the gas entering a zone, and the codes by which a flow
 // quantity is asked of a zone.
 
-// The perfect gas of the whole program: ratio of specific heats 1.4, molar
-// mass 28 g/mol, so the speed of sound is sqrt(kSoundSpeedFactor * T).
-inline constexpr double kSoundSpeedFactor = 415.7;  // gamma * R / M, J/(kg K)
+#include "model/Constants.h"
 
 struct GasState {
   double pressure = 0.0;     // Pa
@@ -23,6 +21,3 @@ enum class ValueCode : char {
   f = 'f',  // velocity component V_phi, m/s
   r = 'r',  // velocity component V_r, m/s
 };
-
-// Metres per second to pixels per step: 450 m/s moves a tracer 3 pixels a step.
-inline constexpr double kPixelsPerStepPerMs = 0.0066666666666666671;

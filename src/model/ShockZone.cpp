@@ -2,19 +2,13 @@
 
 #include <cmath>
 
+#include "canvas/Canvas.h"
 #include "model/FlowModel.h"
-#include "model/Tracer.h"
 #include "model/Truncate.h"
-#include "view/Canvas.h"
 
 namespace {
 constexpr double kTwoOverGammaPlusOne = 0.83333333333333337;       // 2/(gamma+1), gamma = 1.4
 constexpr double kGammaMinusOneOverPlusOne = 0.16666666666666663;  // 1 - 2/(gamma+1)
-constexpr double kLowerFrontAtZero = 0.60415243338265245;          // pi/5.2
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kPerVelocity = 0.0022222222222222222;  // 1/450, per m/s
-constexpr double kThirdPi = 1.0471975511965976;
-constexpr double kEighthPi = 0.39269908169872414;
 constexpr double kInversePi = 0.31830988618379069;
 constexpr double kLowerSpeedFactor = 1.5;
 }  // namespace
@@ -38,18 +32,9 @@ void ShockZone::configure(int originX_, int originY_, bool lowerSide_, double pl
   crossSpeed = std::sqrt(q);
 }
 
-void ShockZone::draw(Canvas& canvas) const {
-  if (plateAngle < kMinDrawAngle) return;
-  canvas.selectPen(frontPen);
-  canvas.moveTo(originX, originY);
-  const double phi = plateAngle - frontAngle;
-  const double d = static_cast<double>(frontLength());
-  canvas.lineTo(truncToInt(originX + d * std::sin(phi)), truncToInt(originY - d * std::cos(phi)));
-}
-
 double ShockZone::valueAt(ValueCode code, int x, int y, double fallback) {
-  const int c = classify(x, y);
-  if (x != kDownstream && c < 0) return fallback;
+  const Region region = classify(x, y);
+  if (x != kDownstream && region == kUpstream) return fallback;
   switch (code) {
     case ValueCode::T:
     case ValueCode::P:
@@ -68,70 +53,11 @@ double ShockZone::valueAt(ValueCode code, int x, int y, double fallback) {
   return fallback;
 }
 
-void LowerShock::configure(int originX_, int originY_, bool lowerSide_, double plateAngle_,
-                           int halfLength_, double pressure, double temperature, double velocity) {
-  ShockZone::configure(originX_, originY_, lowerSide_, plateAngle_, halfLength_, pressure,
-                       temperature, velocity);
-  frontAngle = plateAngle * kFrontSlope + kLowerFrontAtZero;
-  if (frontAngle > kHalfPi) frontAngle = kHalfPi;
-  frontTangent = std::tan(plateAngle + frontAngle);
-  const double v = upstream.velocity;
-  turnVy = std::sin(plateAngle) * v * kPixelsPerStepPerMs;
-  turnVx = std::cos(plateAngle) * v * kPixelsPerStepPerMs;
-}
-
-int LowerShock::classify(int x, int y) const {
-  // Where the front crosses row y.
-  const double dy = static_cast<double>(static_cast<std::int64_t>(y) - originY);
-  const double xf = originX + dy / frontTangent;
-  // A row whose crossing lies at or left of the picture's left border counts
-  // as wholly behind the shock.
-  if (xf > 0 && x < xf) return -1;
-  return 1;
-}
-
-void LowerShock::draw(Canvas& canvas) const {
+void ShockZone::draw(Canvas& canvas) const {
   if (plateAngle < kMinDrawAngle) return;
   canvas.selectPen(frontPen);
   canvas.moveTo(originX, originY);
-  const double phi = plateAngle + frontAngle;
+  const double phi = plateAngle - frontAngle;
   const double d = static_cast<double>(frontLength());
-  canvas.lineTo(truncToInt(originX + d * std::cos(phi)), truncToInt(originY + d * std::sin(phi)));
-}
-
-UpperShock::UpperShock(const FlowModel& model) : ShockZone(model) {
-  frontAngle = -0.52359877559829882;  // -pi/6 until the first configuration
-}
-
-void UpperShock::configure(int originX_, int originY_, bool lowerSide_, double plateAngle_,
-                           int halfLength_, double pressure, double temperature, double velocity) {
-  ShockZone::configure(originX_, originY_, lowerSide_, plateAngle_, halfLength_, pressure,
-                       temperature, velocity);
-  // A faster free stream tilts the front further downstream.
-  frontAngle =
-      (1 - model.velocity * kPerVelocity) * kThirdPi + plateAngle * kFrontSlope - kEighthPi;
-  frontSine = std::sin(plateAngle - frontAngle);
-  fillBounds();
-}
-
-void UpperShock::fillBounds() {
-  // Along a row, with a = x - originX and s = frontSine, the test compares
-  // s sqrt(dy^2 + a^2) with a: their difference falls with a by at least
-  // 1 - |s| per pixel and vanishes at a = s |dy| / sqrt(1 - s^2). Outside
-  // the bounds a is at least three pixels from there, so the difference is
-  // at least 3 (1 - |s|), which for |s| up to kMaxSine dwarfs the rounding of
-  // the test (below 2^-16 pixels wherever 32-bit coordinates can put it): the
-  // bound's answer is the computed one.
-  constexpr double kMaxSine = 0.9999;
-  const double s = frontSine;
-  if (!(std::abs(s) <= kMaxSine)) {
-    rows.clear();
-    return;
-  }
-  const double k = s / std::sqrt(1 - s * s);
-  rows.fill(model.viewHeight, [&](int y) {
-    const double a = k * std::abs(static_cast<double>(std::int64_t{originY} - y));
-    return Bounds{originX + static_cast<std::int64_t>(std::floor(a)) - 2,
-                  originX + static_cast<std::int64_t>(std::ceil(a)) + 2};
-  });
+  canvas.lineTo(truncToInt(originX + d * std::sin(phi)), truncToInt(originY - d * std::cos(phi)));
 }

@@ -2,14 +2,12 @@
 
 #include <cstdint>
 
+#include "canvas/Canvas.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
-#include "view/Canvas.h"
 
 namespace {
 constexpr double kCaptureDistance = 5.0;  // pixels from the leading edge
-constexpr int kMargin = 30;               // pixels beyond the right and bottom borders
-constexpr double kTop = -300.0;           // pixels
 constexpr Colour kTracerColour{255, 0, 0};
 }  // namespace
 
@@ -32,8 +30,8 @@ bool Tracer::step(const FlowModel& model) {
   // Left of -W nothing survives: respawned tracers wait at most W/10 out.
   const auto w = static_cast<std::int64_t>(model.viewWidth);
   const auto h = static_cast<std::int64_t>(model.viewHeight);
-  return x < static_cast<double>(w + kMargin) && y < static_cast<double>(h + kMargin) &&
-         x > static_cast<double>(-w) && y > kTop;
+  return x < static_cast<double>(w + kOuterMargin) && y < static_cast<double>(h + kOuterMargin) &&
+         x > static_cast<double>(-w) && y > static_cast<double>(kTopBound);
 }
 
 void Tracer::draw(Canvas& canvas, FlowModel& model) {

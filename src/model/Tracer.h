@@ -6,6 +6,11 @@ class FlowModel;
 
 class Tracer {
  public:
+  // A step keeps a tracer while it lies below this height and less than
+  // kOuterMargin beyond the right and bottom borders, pixels.
+  static constexpr int kTopBound = -300;
+  static constexpr int kOuterMargin = 30;
+
   virtual ~Tracer() = default;
 
   // Places the tracer at (x, y) moving at (vx, 0), with both flags clear.

@@ -1,24 +1,15 @@
 #include "theory/FlatPlate.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
+#include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
 #include "theory/PrandtlMeyer.h"
 
 namespace theory {
 
 namespace {
-
-// Fixed two decimals, independent of the C locale a GUI may have switched to.
-std::string twoDecimals(double value) {
-  std::array<char, 64> buffer{};
-  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                 std::chars_format::fixed, 2);
-  return std::string(buffer.data(), end.ptr);
-}
 
 bool validInput(const PlateInput& input, PlateTheory& result) {
   if (!(input.mach >= 0.0) || !(input.mach <= kLargestMach)) {
@@ -115,7 +106,7 @@ PlateTheory solveFlatPlate(const PlateInput& input) {
     if (!lower) {
       result.regime = Regime::Detached;
       result.message =
-          "shock detached above θmax = " + twoDecimals(degrees(result.maxDeflection->deflection)) +
+          "shock detached above θmax = " + fixedText(degrees(result.maxDeflection->deflection), 2) +
           "°";
       return result;
     }

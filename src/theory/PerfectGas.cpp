@@ -6,7 +6,7 @@ namespace theory {
 
 std::optional<double> speedOfSound(double temperature) {
   if (!(temperature > 0.0) || !std::isfinite(temperature)) return std::nullopt;
-  return std::sqrt(kGamma * kGasConstant * temperature);
+  return std::sqrt(kGamma * kSpecificGasConstant * temperature);
 }
 
 std::optional<double> machAngle(double mach) {

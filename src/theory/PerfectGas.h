@@ -4,10 +4,13 @@
 #include <numbers>
 #include <optional>
 
+#include "model/Constants.h"
+
 namespace theory {
 
-inline constexpr double kGamma = 1.4;                  // ratio of specific heats [-]
-inline constexpr double kGasConstant = 8.314 / 0.028;  // specific gas constant [J/(kg·K)]
+inline constexpr double kGamma = 1.4;  // ratio of specific heats [-]
+// R/M for the program's one gas: 8.314 / 0.028 = 296.93 [J/(kg·K)]; M taken in kg/mol.
+inline constexpr double kSpecificGasConstant = kMolarGasConstant / (kMolarMass / 1000);
 
 // Mach numbers above this are refused: far beyond any perfect-gas meaning, and small enough
 // that every M² in the relations stays finite.

@@ -6,33 +6,27 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/SessionBuilder.h"
 #include "ui/AboutDialog.h"
 #include "ui/FlowApp.h"
 #include "ui/NumberField.h"
-#ifdef ZERKON_THEORY_WINDOW
 #include "ui/TheoryWindow.h"
-#endif
 #include "ui_MainDialog.h"
 
-void DialogFields::bind(FieldId id, NumberField* field) {
-  fields[slot(id)] = field;
+void WidgetFieldTexts::bind(FieldId id, NumberField* field) {
+  fields[fieldSlot(id)] = field;
 }
 
-NumberField& DialogFields::field(FieldId id) const {
-  return *fields[slot(id)];
+NumberField& WidgetFieldTexts::field(FieldId id) const {
+  return *fields[fieldSlot(id)];
 }
 
-std::string DialogFields::text(FieldId id) const {
+std::string WidgetFieldTexts::text(FieldId id) const {
   return field(id).text().toStdString();
 }
 
-void DialogFields::setText(FieldId id, const std::string& text) {
+void WidgetFieldTexts::setText(FieldId id, const std::string& text) {
   field(id).setText(QString::fromStdString(text));
-}
-
-std::size_t DialogFields::slot(FieldId id) {
-  return static_cast<std::size_t>(std::find(kAttachOrder.begin(), kAttachOrder.end(), id) -
-                                  kAttachOrder.begin());
 }
 
 MainDialog::MainDialog(FlowModel& model, QWidget* parent)
@@ -82,7 +76,6 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   addAction(about);
   connect(about, &QAction::triggered, this, &MainDialog::showAbout);
 
-#ifdef ZERKON_THEORY_WINDOW
   theoryItem = new QAction(tr("Shock-expansion &theory..."), this);
   theoryItem->setShortcut(QKeySequence(Qt::Key_F2));
   theoryItem->setShortcutContext(Qt::WindowShortcut);
@@ -93,12 +86,12 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   connect(this, &QDialog::finished, this, [this] {
     if (theory) theory->close();
   });
-#endif
 
-  attachFields(fields);
   setWindowIcon(applicationIcon());
-  recomputeFreeStream(fields, model);
-  view.attach();
+  SessionOptions start;
+  start.width = view.width();
+  start.height = view.height();
+  startSession(start, fields, model, view.animation());
 }
 
 MainDialog::~MainDialog() {
@@ -116,7 +109,6 @@ void MainDialog::showAbout() {
 }
 
 void MainDialog::showTheory() {
-#ifdef ZERKON_THEORY_WINDOW
   if (!theory) {
     theory = new TheoryWindow(model, this);
     // Beside the picture when the screen has room; otherwise where the platform puts it.
@@ -130,13 +122,10 @@ void MainDialog::showTheory() {
   theory->show();
   theory->raise();
   theory->activateWindow();
-#endif
 }
 
 void MainDialog::refreshTheory() {
-#ifdef ZERKON_THEORY_WINDOW
   if (theory && theory->isVisible()) theory->refresh();
-#endif
 }
 
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
@@ -160,6 +149,6 @@ void MainDialog::showFieldMenu(NumberField& field, const QPoint& at) {
 }
 
 void MainDialog::addMenuItems(QMenu& menu) const {
-  if (theoryItem) menu.addAction(theoryItem);
+  menu.addAction(theoryItem);
   menu.addAction(about);
 }

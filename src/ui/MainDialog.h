@@ -1,13 +1,13 @@
 #pragma once
 // The one window: the flow picture on top, three columns of numbers below
 // (the free stream, the local state and the local velocity under the mouse).
-// All field rules go through MainDialogLogic, as in the batch tool.
+// All field rules go through FieldLogic, as in the batch tool.
 
 #include <QDialog>
 #include <array>
 #include <memory>
 
-#include "ui/MainDialogLogic.h"
+#include "app/FieldLogic.h"
 #include "view/FlowView.h"
 
 class FlowModel;
@@ -21,7 +21,7 @@ class MainDialog;
 }
 
 // The sixteen number fields of the window as the logic sees them.
-class DialogFields final : public FieldTexts {
+class WidgetFieldTexts final : public FieldTexts {
  public:
   void bind(FieldId id, NumberField* field);
   NumberField& field(FieldId id) const;
@@ -30,7 +30,6 @@ class DialogFields final : public FieldTexts {
   void setText(FieldId id, const std::string& text) override;
 
  private:
-  static std::size_t slot(FieldId id);
   std::array<NumberField*, kAttachOrder.size()> fields{};
 };
 
@@ -44,7 +43,6 @@ class MainDialog final : public QDialog {
   FlowView& flowView() { return view; }
   NumberField& field(FieldId id) const { return fields.field(id); }
   QAction& aboutAction() const { return *about; }
-  // Null in a build without the exact theory.
   QAction* theoryAction() const { return theoryItem; }
   // Null until the theory window is first opened.
   TheoryWindow* theoryWindow() const { return theory; }
@@ -68,7 +66,7 @@ class MainDialog final : public QDialog {
   FlowModel& model;
   std::unique_ptr<Ui::MainDialog> ui;
   FlowView view;
-  DialogFields fields;
+  WidgetFieldTexts fields;
   QAction* about = nullptr;        // owned by this window
   QAction* theoryItem = nullptr;   // owned by this window
   TheoryWindow* theory = nullptr;  // owned by this window

@@ -2,17 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "ui/NumberText.h"
-
 NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {}
-
-void NumberField::setValue(double value) {
-  setText(QString::fromStdString(formatNumber(value)));
-}
-
-double NumberField::getValue() const {
-  return parseNumber(text().toStdString());
-}
 
 void NumberField::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);

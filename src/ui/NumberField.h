@@ -7,16 +7,11 @@
 
 #include <QLineEdit>
 
-class NumberField : public QLineEdit {
+class NumberField final : public QLineEdit {
   Q_OBJECT
 
  public:
   explicit NumberField(QWidget* parent = nullptr);
-
-  void attach(double initial) { setValue(initial); }
-  void setValue(double value);
-  // Whatever number the text starts with; 0 when it starts with none.
-  virtual double getValue() const;
 
  signals:
   void left();

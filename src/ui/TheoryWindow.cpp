@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "ui/TheoryReport.h"
+#include "app/TheoryReport.h"
 
 namespace {
 const QString kAbsent = QStringLiteral("—");

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <span>
 
+#include "canvas/Canvas.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
-#include "model/VectorState.h"
-#include "view/Canvas.h"
+#include "platform/VectorState.h"
 #include "view/ViewHost.h"
 
 namespace {
@@ -23,6 +23,8 @@ FlowAnimation::FlowAnimation(FlowModel& model, ViewHost& host) : model(model), h
 FlowAnimation::~FlowAnimation() = default;
 
 void FlowAnimation::attach(int width, int height) {
+  if (attached) return;
+  attached = true;
   host.createFrame(width, height);
   model.setView(width, height);
   Canvas& canvas = host.frameCanvas();

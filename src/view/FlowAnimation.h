@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "model/Tracer.h"
-#include "view/LargePages.h"
+#include "platform/LargePages.h"
 #include "view/PressureBubble.h"
 #include "view/Random.h"
 #include "view/Streamline.h"
@@ -41,8 +41,10 @@ class FlowAnimation {
 
   // Sizes the frame and the model, sets the start-up plate angle through a
   // simulated left-button drag at (0, 0), creates the tracers and bubbles
-  // and starts the timer.
+  // and starts the timer. Only the first call counts: a second one would
+  // respawn every tracer.
   void attach(int width, int height);
+  bool isAttached() const { return attached; }
   void setTimerEnabled(bool on);
   // Reconfigures the zones and traces all twelve streamlines.
   void retrace();
@@ -52,8 +54,9 @@ class FlowAnimation {
   void onTick();
   // The zone pass, the step and the respawns of one tick, without drawing.
   void advance();
-  // A paint request composes a frame, and so moves the tracers a step.
-  void onDrawItem() { compose(); }
+  // A paint the view did not ask for (the window was uncovered, say) composes
+  // a frame, and so moves the tracers a step.
+  void onPaintRequest() { compose(); }
   // With the left button held the plate follows the mouse; otherwise the
   // window is asked to probe the flow at (x, y).
   void onMouseMove(int buttons, int x, int y);
@@ -77,6 +80,7 @@ class FlowAnimation {
 
   FlowModel& model;
   ViewHost& host;
+  bool attached = false;
   Random random;
   TracerList tracerList;
   std::vector<Streamline> streamlineList = std::vector<Streamline>(kStreamlineCount);

@@ -55,12 +55,6 @@ FlowView::FlowView(FlowModel& model, QWidget* parent)
   connect(&frameTimer, &QTimer::timeout, this, [this] { flowAnimation.onTick(); });
 }
 
-void FlowView::attach() {
-  if (attached) return;
-  attached = true;
-  flowAnimation.attach(width(), height());
-}
-
 void FlowView::present() {
   FrameHost::present();
   // A frame composed for the paint in progress is shown by that paint.
@@ -82,9 +76,9 @@ void FlowView::requestProbe(int x, int y) {
 }
 
 void FlowView::paintEvent(QPaintEvent* event) {
-  if (attached && !repaintAsked) {
+  if (isAttached() && !repaintAsked) {
     painting = true;
-    flowAnimation.onDrawItem();
+    flowAnimation.onPaintRequest();
     painting = false;
   }
   repaintAsked = false;
@@ -118,7 +112,7 @@ void FlowView::keyPressEvent(QKeyEvent* event) {
 
 void FlowView::turnBy(double degrees) {
   // Before attach the model has no picture size to turn the plate in.
-  if (!attached) return;
+  if (!isAttached()) return;
   const double angle = flowAnimation.flowModel().angle;
   // Degrees to radians in this order of operations, as the batch tool does it; a negative
   // step gives the very bits of angle − |degrees|·π/180.
@@ -131,7 +125,7 @@ void FlowView::turnBy(double degrees) {
 
 void FlowView::forwardMouse(const QMouseEvent& event) {
   // Before attach the model has no picture size to turn the plate in.
-  if (!attached) return;
+  if (!isAttached()) return;
   const QPoint at = event.position().toPoint();
   const double angle = flowAnimation.flowModel().angle;
   flowAnimation.onMouseMove(buttonBits(event.buttons()), at.x(), at.y());

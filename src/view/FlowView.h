@@ -16,6 +16,7 @@
 
 #include "view/FlowAnimation.h"
 #include "view/FrameHost.h"
+#include "view/PictureSize.h"
 
 class FlowModel;
 
@@ -23,16 +24,13 @@ class FlowView final : public QWidget, public FrameHost {
   Q_OBJECT
 
  public:
-  static constexpr int kPictureWidth = 672;    // pixels
-  static constexpr int kPictureHeight = 465;   // pixels
   static constexpr double kKeyStep = 1.0;      // degrees per key press
   static constexpr double kFineKeyStep = 0.1;  // degrees per key press with Shift
 
   explicit FlowView(FlowModel& model, QWidget* parent = nullptr);
 
-  // Sizes the frame and starts the animation; only the first call counts.
-  void attach();
-  bool isAttached() const { return attached; }
+  // The session builder attaches the animation at the widget's size.
+  bool isAttached() const { return flowAnimation.isAttached(); }
 
   FlowAnimation& animation() { return flowAnimation; }
   const QTimer& timer() const { return frameTimer; }
@@ -64,7 +62,6 @@ class FlowView final : public QWidget, public FrameHost {
 
   FlowAnimation flowAnimation;
   QTimer frameTimer;
-  bool attached = false;
   bool repaintAsked = false;  // present() asked for the coming paint
   bool painting = false;      // inside paintEvent: the paint shows the frame
 };

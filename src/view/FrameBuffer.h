@@ -8,8 +8,8 @@
 
 #include <QImage>
 
+#include "canvas/Pen.h"
 #include "view/ImageCanvas.h"
-#include "view/Pen.h"
 
 class FrameBuffer {
  public:
@@ -29,10 +29,10 @@ class FrameBuffer {
   Canvas& canvas() { return imageCanvas; }
   const QImage& image() const { return bitmap; }
 
-  // Copies the frame onto `target` with its top-left corner at (x, y), clipped
-  // to the target, leaving out the transparent colour. Only Format_RGB32 and
-  // the 32-bit ARGB formats are written; other targets are left alone.
-  void blit(QImage& target, int x = 0, int y = 0) const;
+  // Copies the frame onto `target`, top-left corners together, clipped to the
+  // target, leaving out the transparent colour. Only Format_RGB32 and the
+  // 32-bit ARGB formats are written; other targets are left alone.
+  void blit(QImage& target) const;
 
   // Makes `target` show the frame exactly as blit(target) would. A frame that
   // holds no transparent pixel, on a target of its own size and layout, is

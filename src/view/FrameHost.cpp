@@ -1,6 +1,6 @@
 #include "view/FrameHost.h"
 
-#include "view/LargePageImage.h"
+#include "platform/LargePageImage.h"
 
 void FrameHost::createFrame(int width, int height) {
   frame.create(width, height);

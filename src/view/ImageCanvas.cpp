@@ -260,7 +260,8 @@ int ImageCanvas::penWidth() const {
 }
 
 bool ImageCanvas::penOn(std::int64_t step) const {
-  // Wide pens are always solid, as on the classic desktop interface.
+  // A pen wider than a pixel always draws solid lines: a dash pattern on a
+  // wide pen would break the plate and the force arrow into blocks.
   if (pen_.style == PenStyle::Solid || penWidth() > 1) return true;
   const auto& on = pen_.style == PenStyle::Dash ? kDash : kDashDot;
   return on[static_cast<std::size_t>(step % kDashPeriod)];

@@ -22,7 +22,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "view/Canvas.h"
+#include "canvas/Canvas.h"
 
 class ImageCanvas final : public Canvas {
  public:
@@ -57,7 +57,8 @@ class ImageCanvas final : public Canvas {
   void selectPen(const Pen& pen) override;
   void selectBrush(const Brush& brush) override;
   void selectFont(const Font& font) override;
-  void setTransparentBackground() override { transparentBackground_ = true; }
+  // Text is always drawn without a background here: nothing to change.
+  void setTransparentBackground() override {}
 
   void moveTo(int x, int y) override;
   // Draws up to but not including (x, y), so that joined lines never paint
@@ -83,7 +84,6 @@ class ImageCanvas final : public Canvas {
   const Pen& pen() const { return pen_; }
   const Brush& brush() const { return brush_; }
   const QFont& font() const { return qFont_; }
-  bool transparentBackground() const { return transparentBackground_; }
 
   static constexpr std::uint32_t toPixel(Colour c) {
     return 0xff000000u | std::uint32_t{c.red} << 16 | std::uint32_t{c.green} << 8 | c.blue;
@@ -151,7 +151,6 @@ class ImageCanvas final : public Canvas {
   std::size_t nextMeasured_ = 0;         // the slot the next new text takes
   QPen textPen_{Qt::black};              // text is always black
   std::optional<QPainter> textPainter_;  // on image_, with qFont_ and textPen_
-  bool transparentBackground_ = false;
   // The key without its alpha byte; beyond 24 bits while no key is set, so
   // that no pixel matches it.
   std::uint32_t keyPixel_ = 0xffffffffu;

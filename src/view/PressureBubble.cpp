@@ -2,13 +2,12 @@
 
 #include <cmath>
 
+#include "canvas/Canvas.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
-#include "view/Canvas.h"
 
 namespace {
 constexpr Colour kOrange{255, 96, 0};
-constexpr double kSampleAngle = 0.1;   // radians: flatter plates show the free stream
 constexpr double kRadiusScale = 1e11;  // Pa^2 pixels
 constexpr double kMaxRadius = 100000;  // pixels
 }  // namespace
@@ -30,18 +29,7 @@ int PressureBubble::radiusFor(double pressure) {
 void PressureBubble::draw(Canvas& canvas, FlowModel& model) {
   // No pen is selected: the outline takes whatever pen the canvas holds.
   if (brush) canvas.selectBrush(*brush);
-  double p = model.pressure;
-  if (model.angle > kSampleAngle) {
-    const int xi = truncToInt(x);
-    const int yi = truncToInt(y);
-    const bool above = model.isAbovePlate(xi, yi);
-    FlowZone& first = *model.zones[above ? FlowModel::kUpperFan : FlowModel::kLowerShock];
-    FlowZone& second = *model.zones[above ? FlowModel::kUpperShock : FlowModel::kLowerFan];
-    const int k = first.classify(xi, yi);
-    p = first.valueAt(ValueCode::P, xi, yi, model.pressure);
-    if (k > 0) p = second.valueAt(ValueCode::P, xi, yi, p);
-  }
-  radius = radiusFor(p);
+  radius = radiusFor(model.pressureAt(truncToInt(x), truncToInt(y)));
   canvas.ellipse(truncToInt(x - radius), truncToInt(y - radius), truncToInt(x + radius),
                  truncToInt(y + radius));
   step(model);

@@ -4,8 +4,8 @@
 
 #include <optional>
 
+#include "canvas/Pen.h"
 #include "model/Tracer.h"
-#include "view/Pen.h"
 
 class PressureBubble final : public Tracer {
  public:

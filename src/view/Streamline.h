@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "canvas/Canvas.h"
+#include "canvas/Pen.h"
 #include "model/Tracer.h"
-#include "view/Canvas.h"
-#include "view/Pen.h"
 
 struct PathPoint {
   double x = 0.0;  // pixels

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "app/NumberText.h"
+#include "canvas/Canvas.h"
 #include "cli/Session.h"
-#include "ui/NumberText.h"
-#include "view/Canvas.h"
 #include "view/GuardedImage.h"
 #include "view/ImageCanvas.h"
 #include "view/ViewHost.h"

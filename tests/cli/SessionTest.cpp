@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <numbers>
 
-#include "model/FixedText.h"
+#include "platform/FixedText.h"
 
 namespace {
 

@@ -16,9 +16,11 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "app/NumberText.h"
 #include "cli/Session.h"
 #include "model/FanZone.h"
-#include "ui/NumberText.h"
+#include "model/LowerFan.h"
+#include "model/UpperFan.h"
 
 namespace {
 

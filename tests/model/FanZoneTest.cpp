@@ -6,8 +6,10 @@
 
 #include "model/FanZone.h"
 #include "model/FlowModel.h"
+#include "model/LowerFan.h"
 #include "model/Tracer.h"
 #include "model/Truncate.h"
+#include "model/UpperFan.h"
 
 namespace {
 constexpr double kPi = std::numbers::pi;

@@ -7,8 +7,12 @@
 #include <numbers>
 
 #include "model/FanZone.h"
+#include "model/LowerFan.h"
+#include "model/LowerShock.h"
 #include "model/ShockZone.h"
 #include "model/Truncate.h"
+#include "model/UpperFan.h"
+#include "model/UpperShock.h"
 
 namespace {
 constexpr double kPi = std::numbers::pi;

@@ -11,8 +11,12 @@
 
 #include "model/FanZone.h"
 #include "model/FlowModel.h"
+#include "model/LowerFan.h"
+#include "model/LowerShock.h"
 #include "model/ShockZone.h"
 #include "model/Tracer.h"
+#include "model/UpperFan.h"
+#include "model/UpperShock.h"
 
 namespace {
 struct Setting {

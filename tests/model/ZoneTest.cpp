@@ -7,9 +7,13 @@
 
 #include "model/FanZone.h"
 #include "model/FlowModel.h"
+#include "model/LowerFan.h"
+#include "model/LowerShock.h"
 #include "model/ShockZone.h"
 #include "model/Tracer.h"
 #include "model/Truncate.h"
+#include "model/UpperFan.h"
+#include "model/UpperShock.h"
 #include "support/RecordingCanvas.h"
 
 namespace {

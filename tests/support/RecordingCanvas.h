@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "view/Canvas.h"
+#include "canvas/Canvas.h"
 
 class RecordingCanvas final : public Canvas {
  public:

@@ -20,7 +20,11 @@
 
 #include "model/FanZone.h"
 #include "model/FlowModel.h"
+#include "model/LowerFan.h"
+#include "model/LowerShock.h"
 #include "model/ShockZone.h"
+#include "model/UpperFan.h"
+#include "model/UpperShock.h"
 #include "ui/MainDialog.h"
 #include "ui/NumberField.h"
 #include "ui/TheoryWindow.h"
@@ -72,7 +76,7 @@ bool showsNoNonNumber(const QString& text) {
   return !nonNumber.match(text).hasMatch();
 }
 
-const QPoint kCentre(FlowView::kPictureWidth / 2, FlowView::kPictureHeight / 2);
+const QPoint kCentre(kPictureWidth / 2, kPictureHeight / 2);
 
 // A plain mouse move straight to the picture, whichever window lies on top.
 void hover(FlowView& view, const QPoint& at) {

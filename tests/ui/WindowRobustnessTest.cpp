@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "app/NumberText.h"
 #include "model/FlowModel.h"
 #include "ui/MainDialog.h"
 #include "ui/NumberField.h"
-#include "ui/NumberText.h"
 #include "view/FlowView.h"
 
 namespace {
@@ -111,11 +111,11 @@ class WindowRobustness : public testing::Test {
   void expectHonestProbe(const QPoint& at) {
     QTest::mouseMove(&view(), at + QPoint(1, 1));
     QTest::mouseMove(&view(), at);
-    TextFields expected;
+    StoredFieldTexts expected;
     for (const FieldId id : kAttachOrder) expected.setText(id, shown(id));
     // The plain texts' probe works on a model of its own, set up like the window's.
     FlowModel twin;
-    twin.setView(FlowView::kPictureWidth, FlowView::kPictureHeight);
+    twin.setView(kPictureWidth, kPictureHeight);
     twin.setFreeStream(model.velocity, model.temperature, model.pressure);
     twin.setDensity(model.density);
     twin.setPlateAngle(model.angle);
@@ -165,8 +165,8 @@ TEST_F(WindowRobustness, AThousandWildDragsAndMovesLeaveItAnimating) {
   // Fixed seed: the same gestures on every run. Positions reach well outside the picture;
   // a held button keeps sending them to it.
   std::mt19937 random(20240611);
-  std::uniform_int_distribution<int> xs(-400, FlowView::kPictureWidth + 400);
-  std::uniform_int_distribution<int> ys(-400, FlowView::kPictureHeight + 400);
+  std::uniform_int_distribution<int> xs(-400, kPictureWidth + 400);
+  std::uniform_int_distribution<int> ys(-400, kPictureHeight + 400);
   std::uniform_int_distribution<int> gestures(0, 2);
   const auto somewhere = [&] { return QPoint(xs(random), ys(random)); };
   // The gestures must reach the picture: some turn the plate, some probe.

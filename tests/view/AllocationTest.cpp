@@ -2,9 +2,9 @@
 // loops; only the scene's label texts may.
 #include <gtest/gtest.h>
 
+#include "canvas/Canvas.h"
 #include "model/FlowModel.h"
 #include "support/AllocationCounter.h"
-#include "view/Canvas.h"
 #include "view/FlowAnimation.h"
 #include "view/ViewHost.h"
 

@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "model/FlowModel.h"
+#include "model/LowerShock.h"
 #include "model/ShockZone.h"
+#include "model/UpperShock.h"
 #include "support/TestHost.h"
 
 namespace {
@@ -78,7 +80,7 @@ TEST(FlowAnimation, EachTickMovesEveryTracerTwice) {
   EXPECT_EQ(s.host.frames, 2);
   EXPECT_EQ(s.host.canvas.pixels, 10000);  // the start-up frame had no tracers yet
   // A paint request steps once more, without a zone pass.
-  s.animation.onDrawItem();
+  s.animation.onPaintRequest();
   EXPECT_EQ(s.animation.tracers()[0].x, before.x + 9);
 }
 

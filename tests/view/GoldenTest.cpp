@@ -6,16 +6,16 @@
 #include <QImage>
 #include <bit>
 #include <cstdint>
-#include <numbers>
 #include <optional>
 #include <string>
 
+#include "cli/Session.h"
 #include "model/FanZone.h"
-#include "model/FlowModel.h"
+#include "model/LowerFan.h"
+#include "model/LowerShock.h"
 #include "model/ShockZone.h"
-#include "ui/MainDialogLogic.h"
-#include "view/FlowAnimation.h"
-#include "view/FrameHost.h"
+#include "model/UpperFan.h"
+#include "model/UpperShock.h"
 
 namespace {
 class Digest {
@@ -39,7 +39,7 @@ struct Run {
   const char* velocity;
   const char* temperature;
   const char* pressure;
-  std::optional<std::pair<int, int>> drag;
+  std::optional<PixelPoint> drag;
   std::optional<double> degrees;
 };
 
@@ -62,18 +62,16 @@ void addZone(Digest& d, const FlowZone& z) {
 }
 
 Digests play(const Run& run) {
-  FlowModel model;
-  TextFields fields;
-  OffscreenHost host;
-  FlowAnimation animation(model, host);
-  attachFields(fields);
-  fields.setText(FieldId::V1, run.velocity);
-  fields.setText(FieldId::T1, run.temperature);
-  fields.setText(FieldId::P1, run.pressure);
-  recomputeFreeStream(fields, model);
-  animation.attach(672, 465);
-  if (run.drag) animation.onMouseMove(1, run.drag->first, run.drag->second);
-  if (run.degrees) animation.turnPlate(*run.degrees * std::numbers::pi / 180);
+  SessionOptions options;
+  options.velocity = run.velocity;
+  options.temperature = run.temperature;
+  options.pressure = run.pressure;
+  if (run.drag) options.drags.push_back(*run.drag);
+  options.angle = run.degrees;
+  Session session(options);
+  FlowModel& model = session.model();
+  FlowAnimation& animation = session.animation();
+  const OffscreenHost& host = session.host();
   Digests out{};
   for (int i = 0; i < 200; ++i) {
     const uchar* frameMemory = host.frameBuffer().image().constBits();
@@ -103,8 +101,8 @@ Digests play(const Run& run) {
   out.zones = zones.hash;
   Digest probes;
   for (const auto& [x, y] : {std::pair{336, 300}, {336, 150}, {100, 100}, {500, 420}, {650, 240}}) {
-    showProbe(fields, model, x, y);
-    for (const FieldId id : kAttachOrder) probes.add(fields.text(id));
+    session.probe({x, y});
+    for (const FieldId id : kAttachOrder) probes.add(session.fields().text(id));
   }
   out.probes = probes.hash;
   Digest pixels;
@@ -138,7 +136,7 @@ TEST(Golden, DefaultSessionAtTheStartUpAngle) {
 }
 
 TEST(Golden, FasterWarmerStreamDraggedToTheLowerRight) {
-  expectDigests({"600", "300", "80000", std::pair{500, 400}, std::nullopt},
+  expectDigests({"600", "300", "80000", PixelPoint{500, 400}, std::nullopt},
                 {0x95f8d80c6cc288a1, 0xc1f282c85f39d748, 0x58d915248fd54108, 0x95755c4fd0409f3c,
                  0x23fc4e38641a52bd});
 }

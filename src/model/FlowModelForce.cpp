@@ -1,0 +1,59 @@
+#include <array>
+#include <cstddef>
+
+#include "model/FanZone.h"
+#include "model/FlowModel.h"
+#include "model/Truncate.h"
+
+namespace {
+constexpr double kFaceOffset = 20;  // pixels above and below the centre
+}  // namespace
+
+double FlowModel::facePressure(FlowZone& first, FlowZone& second, int x, int y) const {
+  const FlowZone::Region region = first.classify(x, y);
+  double p = first.valueAt(ValueCode::P, x, y, pressure);
+  if (region == FlowZone::kBehind) p = second.valueAt(ValueCode::P, x, y, p);
+  return p;
+}
+
+FacePressures FlowModel::facePressures() {
+  // Each face is asked of its own pair of zones, the upper face first; no
+  // side test is made.
+  FacePressures faces{pressure, pressure};
+  const int x = truncToInt(centreX);
+  if (angle > kSampleAngle)
+    faces.above =
+        facePressure(*zones[kUpperFan], *zones[kUpperShock], x, truncToInt(centreY - kFaceOffset));
+  if (angle > kSampleAngle)
+    faces.below =
+        facePressure(*zones[kLowerShock], *zones[kLowerFan], x, truncToInt(centreY + kFaceOffset));
+  return faces;
+}
+
+FacePressures FlowModel::peekFacePressures() {
+  // The fans asked are the ones in the slots, which need not be this model's own.
+  struct Scratch {
+    FanZone* fan;
+    double lastValue;
+    double lastChange;
+  };
+  std::array<Scratch, 2> saved{};
+  std::size_t count = 0;
+  for (const Slot slot : {kLowerFan, kUpperFan}) {
+    if (auto* fan = dynamic_cast<FanZone*>(zones[slot].get()))
+      saved[count++] = {fan, fan->lastValue, fan->lastChange};
+  }
+  const FacePressures faces = facePressures();
+  for (std::size_t i = 0; i < count; ++i) {
+    saved[i].fan->lastValue = saved[i].lastValue;
+    saved[i].fan->lastChange = saved[i].lastChange;
+  }
+  return faces;
+}
+
+double FlowModel::pressureAt(int x, int y) {
+  if (!(angle > kSampleAngle)) return pressure;
+  const bool above = isAbovePlate(x, y);
+  return above ? facePressure(*zones[kUpperFan], *zones[kUpperShock], x, y)
+               : facePressure(*zones[kLowerShock], *zones[kLowerFan], x, y);
+}

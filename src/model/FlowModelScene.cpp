@@ -1,0 +1,105 @@
+#include <cmath>
+#include <string>
+
+#include "canvas/Canvas.h"
+#include "model/FlowModel.h"
+#include "model/Truncate.h"
+#include "platform/FixedText.h"
+
+namespace {
+constexpr double kReferenceLength = 40;  // pixels, left of the centre
+constexpr double kForceScale = 0.002;    // pixels per Pa
+constexpr double kMinForce = 15;         // pixels
+constexpr double kHeadLength = 15;       // pixels
+constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kHeadAngle = 0.19634954084936207;  // pi/16
+constexpr double kLabelRise = 15;                   // pixels
+constexpr double kSevenSixteenthsPi = 1.3744467859455345;
+constexpr double kNineSixteenthsPi = 1.7671458676442586;
+constexpr int kArcRadius = 25;  // pixels
+constexpr double kDegreesPerRadian = 57.29577951308232;
+}  // namespace
+
+void FlowModel::drawScene(Canvas& canvas) {
+  const double cx = centreX;
+  const double cy = centreY;
+  const double length = halfLength;
+  const double a = angle;
+  const int centreXi = truncToInt(cx);
+  const int centreYi = truncToInt(cy);
+  const int leadingX = truncToInt(cx - length * std::cos(a));
+  const int leadingY = truncToInt(cy - length * std::sin(a));
+  const int trailingX = truncToInt(cx + length * std::cos(a));
+  const int trailingY = truncToInt(cy + length * std::sin(a));
+
+  canvas.selectPen(platePen);
+  canvas.moveTo(leadingX, leadingY);
+  canvas.lineTo(trailingX, trailingY);
+
+  // The undisturbed stream at the heights of the two edges.
+  canvas.selectPen(dashDotPen);
+  canvas.moveTo(0, leadingY);
+  canvas.lineTo(leadingX, leadingY);
+  canvas.moveTo(viewWidth, trailingY);
+  canvas.lineTo(trailingX, trailingY);
+
+  canvas.selectPen(thinPen);
+  canvas.moveTo(truncToInt(cx - kReferenceLength), centreYi);
+  canvas.lineTo(centreXi, centreYi);
+
+  // Force estimate from the pressures 20 pixels above and below the centre.
+  const FacePressures faces = facePressures();
+  const double force = (faces.below - faces.above) * kForceScale;
+  if (force > kMinForce) {
+    const double fx = force * std::sin(a);
+    const double fy = force * std::cos(a);
+    // The arrow stands normal to the plate, away from its upper face.
+    const double tipX = cx + fx;
+    const double tipY = cy - fy;
+    const double theta1 = kHalfPi - a - kHeadAngle;
+    const double theta2 = kHalfPi - a + kHeadAngle;
+    canvas.moveTo(centreXi, centreYi);
+    canvas.lineTo(truncToInt(tipX), truncToInt(tipY));
+    canvas.lineTo(truncToInt(tipX - kHeadLength * std::cos(theta1)),
+                  truncToInt(tipY + kHeadLength * std::sin(theta1)));
+    canvas.moveTo(truncToInt(tipX), truncToInt(tipY));
+    canvas.lineTo(truncToInt(tipX - kHeadLength * std::cos(theta2)),
+                  truncToInt(tipY + kHeadLength * std::sin(theta2)));
+
+    canvas.textOut(truncToInt(cx + fx), truncToInt(cy - kLabelRise),
+                   "Fx = " + fixedText(fx, 2) + " H");
+    canvas.textOut(centreXi, truncToInt(cy - fy - kLabelRise), "Fy = " + fixedText(fy, 2) + " H");
+
+    // Vertical component, always with its head.
+    canvas.moveTo(centreXi, centreYi);
+    canvas.lineTo(centreXi, truncToInt(cy - fy));
+    canvas.lineTo(truncToInt(cx - kHeadLength * std::cos(kSevenSixteenthsPi)),
+                  truncToInt(cy - fy + kHeadLength * std::sin(kSevenSixteenthsPi)));
+    canvas.moveTo(centreXi, truncToInt(cy - fy));
+    canvas.lineTo(truncToInt(cx - kHeadLength * std::cos(kNineSixteenthsPi)),
+                  truncToInt(cy - fy + kHeadLength * std::sin(kNineSixteenthsPi)));
+
+    // Horizontal component; a head only when it is longer than a head.
+    canvas.moveTo(centreXi, centreYi);
+    canvas.lineTo(truncToInt(cx + fx), centreYi);
+    if (fx > kMinForce) {
+      canvas.lineTo(truncToInt(cx + fx - kHeadLength * std::cos(-kHeadAngle)),
+                    truncToInt(cy + kHeadLength * std::sin(-kHeadAngle)));
+      canvas.moveTo(truncToInt(cx + fx), centreYi);
+      canvas.lineTo(truncToInt(cx + fx - kHeadLength * std::cos(kHeadAngle)),
+                    truncToInt(cy + kHeadLength * std::sin(kHeadAngle)));
+    }
+  }
+
+  // The angle of attack: an arc from the reference line up to the plate.
+  const double degrees = a * kDegreesPerRadian;
+  canvas.moveTo(centreXi, centreYi);
+  canvas.angleArc(centreXi, centreYi, kArcRadius, 180.0f,
+                  static_cast<float>(-a * kDegreesPerRadian));
+  std::u16string label = u"\u03b1 = ";
+  for (const char c : fixedText(degrees, 2)) label += static_cast<char16_t>(c);
+  label += u'\u00b0';
+  canvas.drawText(truncToInt(cx - 70), centreYi, truncToInt(cx + 10), truncToInt(cy + 70), label);
+
+  for (const auto& zone : zones) zone->draw(canvas);
+}

@@ -1,0 +1,39 @@
+#include "model/LowerFan.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "model/FlowModel.h"
+
+namespace {
+constexpr double kPi = std::numbers::pi;
+constexpr double kTwoThirds = 0.66666666666666663;
+}  // namespace
+
+void LowerFan::configure(int originX_, int originY_, bool lowerSide_, double plateAngle_,
+                         int halfLength_, double pressure, double temperature, double velocity) {
+  FanZone::configure(originX_, originY_, lowerSide_, plateAngle_, halfLength_, pressure,
+                     temperature, velocity);
+  // A subsonic entry has no Mach angle: the rays become NaN and every
+  // comparison with them fails.
+  const double mu = std::asin(1 / upstream.mach);
+  firstRayAngle = plateAngle + mu;
+  lastRayAngle = firstRayAngle - plateAngle * kTwoThirds + 0.00001;
+  // The gas leaves at the free-stream speed.
+  upstream.velocity = model.velocity;
+  firstRayTangent = std::tan(firstRayAngle);
+  lastRayTangent = std::tan(lastRayAngle);
+  rows.fill(model.viewHeight, [this](int y) { return crossingsOf(y); });
+  // Along the plate on the first ray, horizontal on the last.
+  const double v = upstream.velocity;
+  prepareBlend(-v * std::cos(plateAngle + kPi - firstRayAngle),
+               v * std::sin(plateAngle + kPi - firstRayAngle), v * std::cos(lastRayAngle),
+               v * std::sin(lastRayAngle));
+}
+
+FanZone::Velocity LowerFan::blendedVelocity(double x, double y) const {
+  const double beta = polarAngle(x, y);
+  const Blend e = blend(beta);
+  return {(e.along * std::cos(beta) + e.across * std::sin(beta)) * kPixelsPerStepPerMs,
+          (e.along * std::sin(beta) - e.across * std::cos(beta)) * kPixelsPerStepPerMs};
+}
