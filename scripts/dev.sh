@@ -7,10 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Builds one preset: "release" (the two programs alone) or "default" (with the tests).
 build() {
   bash scripts/install-deps.sh
-  cmake --preset default >/dev/null
-  cmake --build --preset default
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1"
 }
 
 # clang++ that links a libFuzzer harness: the compiler and its fuzzer runtime are there.
@@ -30,11 +31,11 @@ fuzzing_available() {
 
 case "${1:-}" in
   run)
-    build
-    exec ./build/src/ui/zerkon
+    build release
+    exec ./build-release/src/ui/zerkon
     ;;
   test)
-    build
+    build default
     # Qt's tests need no display; a private runtime folder keeps Qt quiet.
     export QT_QPA_PLATFORM=offscreen
     if [[ -z "${XDG_RUNTIME_DIR:-}" || ! -d "${XDG_RUNTIME_DIR}" ]]; then
