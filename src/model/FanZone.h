@@ -24,6 +24,11 @@ class FanZone : public FlowZone {
   // Every fan forgets its exit velocity here.
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
+  // Upstream left of the first ray, inside between the rays, behind right of the last.
+  Region classify(int x, int y) const override {
+    return static_cast<Region>(
+        FanRows::classOf(x, rows.columnsAt(y, [this](int row) { return crossingsOf(row); })));
+  }
   double valueAt(ValueCode code, int x, int y, double fallback) override;
   void draw(Canvas& canvas) const override;
 
@@ -40,6 +45,9 @@ class FanZone : public FlowZone {
   double lastChange = 0.0;         // sampling scratch: the change across the whole fan
 
  protected:
+  // Where the two rays cross picture row y, as each fan computes it from its
+  // origin and ray tangents.
+  virtual FanRows::Crossings crossingsOf(int y) const = 0;
   struct Velocity {
     double vx;  // pixels per step
     double vy;  // pixels per step

@@ -21,10 +21,6 @@ class LowerFan final : public FanZone {
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
   void deflect(Tracer& tracer) override { deflectAll(std::span<Tracer>(&tracer, 1)); }
-  Region classify(int x, int y) const override {
-    return static_cast<Region>(
-        FanRows::classOf(x, rows.columnsAt(y, [this](int row) { return crossingsOf(row); })));
-  }
 
   // Only tracers at or below the trailing edge's row reach the lower fan.
   bool reaches(double y) const { return !(y - originY < 0); }
@@ -41,14 +37,14 @@ class LowerFan final : public FanZone {
       if (reached & (std::bit_cast<std::uint64_t>(latch.exitVy) != 0)) [[unlikely]] {
         latch.exitVy = 0.0;
       }
-      const int c = LowerFan::classify(truncToInt(tracer.x), truncToInt(tracer.y));
+      const int c = FanZone::classify(truncToInt(tracer.x), truncToInt(tracer.y));
       if (latch.run(tracer, reached, c) == kInside) turnInside(tracer);
     }
     keep(latch);
   }
 
  private:
-  FanRows::Crossings crossingsOf(int y) const {
+  FanRows::Crossings crossingsOf(int y) const override {
     const double dy = static_cast<double>(static_cast<std::int64_t>(y) - originY);
     return {originX + dy / firstRayTangent, originX + dy / lastRayTangent};
   }

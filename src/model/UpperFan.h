@@ -18,10 +18,6 @@ class UpperFan final : public FanZone {
   void configure(int originX, int originY, bool lowerSide, double plateAngle, int halfLength,
                  double pressure, double temperature, double velocity) override;
   void deflect(Tracer& tracer) override { deflectAll(std::span<Tracer>(&tracer, 1)); }
-  Region classify(int x, int y) const override {
-    return static_cast<Region>(
-        FanRows::classOf(x, rows.columnsAt(y, [this](int row) { return crossingsOf(row); })));
-  }
 
   // Only tracers at or above the leading edge's row reach the upper fan.
   bool reaches(double y) const { return !(y > originY); }
@@ -31,14 +27,14 @@ class UpperFan final : public FanZone {
     ExitLatch latch = latchState();
     for (Tracer& tracer : tracers) {
       const bool reached = reaches(tracer.y);
-      const int c = UpperFan::classify(truncToInt(tracer.x), truncToInt(tracer.y));
+      const int c = FanZone::classify(truncToInt(tracer.x), truncToInt(tracer.y));
       if (latch.run(tracer, reached, c) == kInside) turnInside(tracer);
     }
     keep(latch);
   }
 
  private:
-  FanRows::Crossings crossingsOf(int y) const {
+  FanRows::Crossings crossingsOf(int y) const override {
     const double dy = static_cast<double>(static_cast<std::int64_t>(originY) - y);
     return {originX + dy / firstRayTangent, originX + dy / lastRayTangent};
   }
