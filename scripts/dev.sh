@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Build and run zerkon on a fresh Debian machine.
 #   scripts/dev.sh run    install what is missing, build, start the program
-#   scripts/dev.sh test   install what is missing, build, run every test, then
+#   scripts/dev.sh test   install what is missing, build, check the format and run
+#                         clang-tidy, run every test, then
 #                         again under AddressSanitizer and UndefinedBehaviorSanitizer,
 #                         then a minute of fuzzing per harness when clang can do it
 set -euo pipefail
@@ -36,6 +37,8 @@ case "${1:-}" in
     ;;
   test)
     build default
+    # The format check and clang-tidy, before any test runs.
+    bash scripts/lint.sh
     # Qt's tests need no display; a private runtime folder keeps Qt quiet.
     export QT_QPA_PLATFORM=offscreen
     if [[ -z "${XDG_RUNTIME_DIR:-}" || ! -d "${XDG_RUNTIME_DIR}" ]]; then

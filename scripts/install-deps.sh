@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core)
+  qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core clang-format clang-tidy)
 # Extra packages named on the command line (for example the Xvfb tools).
 packages+=("$@")
 

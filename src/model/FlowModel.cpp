@@ -33,8 +33,9 @@ FlowModel::~FlowModel() = default;
 void FlowModel::setView(int width, int height) {
   viewWidth = width;
   viewHeight = height;
-  centreX = static_cast<double>(width / 2);
-  centreY = static_cast<double>(height / 2);
+  // The centre is a whole pixel, rounded down for an odd size.
+  centreX = static_cast<double>(width / 2);   // NOLINT(bugprone-integer-division)
+  centreY = static_cast<double>(height / 2);  // NOLINT(bugprone-integer-division)
 }
 
 bool FlowModel::ownZonesInSlots() const {

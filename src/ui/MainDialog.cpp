@@ -55,7 +55,8 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
       {FieldId::Vphi, ui->fieldVphi},
       {FieldId::Vr, ui->fieldVr},
   }};
-  for (const auto& [id, f] : bindings) {
+  for (const auto& [id, field] : bindings) {
+    NumberField* const f = field;  // a lambda can capture a variable, not a binding
     fields.bind(id, f);
     // The field's own edit menu, with the About item added.
     f->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -317,10 +317,13 @@ std::int64_t ImageCanvas::line(int x0, int y0, int x1, int y1, std::int64_t phas
     // Clip the ideal line to the box in which a painted point can still touch
     // the image, grown by one because a pixel strays up to half a pixel from
     // the ideal line. Liang–Barsky in doubles: exact enough for 2^32 pixels.
+    // A wide pen reaches whole pixels to either side: the halves are whole.
+    // NOLINTBEGIN(bugprone-integer-division)
     const double xLo = -(w / 2) - 1.0;
     const double yLo = xLo;
     const double xHi = static_cast<double>(width_ - 1 + (w - 1) / 2) + 1.0;
     const double yHi = static_cast<double>(height_ - 1 + (w - 1) / 2) + 1.0;
+    // NOLINTEND(bugprone-integer-division)
     // Both ends beyond one side of the box (a streamline's first sixty-odd
     // segments, left of the picture): the clip below would reject the line too.
     if ((x0 < xLo && x1 < xLo) || (x0 > xHi && x1 > xHi) || (y0 < yLo && y1 < yLo) ||
