@@ -22,4 +22,5 @@ if command -v clang-tidy >/dev/null 2>&1; then
 else
   echo "lint.sh: clang-tidy skipped: clang-tidy is not installed"
 fi
+[[ $status -eq 0 ]] && echo "lint.sh: format and clang-tidy clean"
 exit "$status"
