@@ -1,20 +1,20 @@
 // zerkon-cli: one flow session built as the window builds it, one command answered about it.
 
-#include <sys/stat.h>
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 
+#include <csignal>
 #include <cstdio>
-#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/OutputFile.h"
 #include "cli/Session.h"
+#include "cli/TextEscape.h"
 
 namespace {
 
@@ -67,32 +67,6 @@ std::string answer(const Invocation& call, Session& session) {
   return call.json ? toJson(report) : toText(report);
 }
 
-// A regular file is replaced only once the whole PNG is written, so a failed run never leaves
-// half a picture behind. Pipes and devices (/dev/stdout, a FIFO) cannot be replaced: they are
-// written in place.
-std::unique_ptr<QFileDevice> openOutput(const std::string& path) {
-  const QString name = QString::fromLocal8Bit(path);
-  struct stat status {};
-  const bool special =
-      ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
-  std::unique_ptr<QFileDevice> file;
-  if (special) {
-    file = std::make_unique<QFile>(name);
-  } else {
-    auto save = std::make_unique<QSaveFile>(name);
-    // Folders we may not create in still take the file itself.
-    save->setDirectWriteFallback(true);
-    file = std::move(save);
-  }
-  file->open(QIODevice::WriteOnly);
-  return file;
-}
-
-bool finish(QFileDevice& file) {
-  if (auto* save = dynamic_cast<QSaveFile*>(&file)) return save->commit();
-  return file.flush() && file.error() == QFileDevice::NoError;
-}
-
 QByteArray encodePng(const QImage& picture) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -114,12 +88,18 @@ int main(int argc, char** argv) {
   }
   if (call.action == Invocation::Action::Error) return fail(call.error);
 
-  // Opened before any work, so an unwritable file fails at once.
-  std::unique_ptr<QFileDevice> output;
-  if (call.command == Command::Render && call.outputFile != "-") {
-    output = openOutput(call.outputFile);
-    if (!output->isOpen())
-      return fail("cannot write '" + call.outputFile + "': " + output->errorString().toStdString());
+  // An output that cannot be written fails at once, before any work; the file itself is
+  // touched only once the whole picture is ready.
+  const auto cannotWrite = [&](const std::string& why) {
+    if (call.outputFile == "-") return fail("cannot write to standard output: " + why);
+    return fail("cannot write " + quotedText(call.outputFile) + ": " + why);
+  };
+  if (call.command == Command::Render) {
+    const std::string problem = outputProblem(call.outputFile);
+    if (!problem.empty()) return cannotWrite(problem);
+    // Past a file-size limit a write then fails with its cause instead of killing the tool
+    // with a temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
   }
 
   // Text rendering needs an application object; the tool never needs a
@@ -135,14 +115,11 @@ int main(int argc, char** argv) {
 
   if (call.command == Command::Render) {
     if (session.picture().isNull()) return fail("the picture is empty");
-    if (!output) {
-      const QByteArray png = encodePng(session.picture());
-      if (png.isEmpty()) return fail("cannot encode the picture as PNG");
-      return writeToStdout(png.constData(), static_cast<std::size_t>(png.size()));
-    }
-    if (!session.picture().save(output.get(), "PNG") || !finish(*output))
-      return fail("cannot write '" + call.outputFile + "': " + output->errorString().toStdString());
-    return 0;
+    const QByteArray png = encodePng(session.picture());
+    if (png.isEmpty()) return fail("cannot encode the picture as PNG");
+    const std::string problem =
+        writeOutput(call.outputFile, std::string_view(png.constData(), png.size()));
+    return problem.empty() ? 0 : cannotWrite(problem);
   }
 
   const std::string text = answer(call, session);

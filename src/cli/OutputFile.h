@@ -1,0 +1,20 @@
+#pragma once
+// Puts finished bytes where the user named them, never leaving a damaged file behind.
+//
+// "-", /dev/stdout, /dev/stderr and /dev/fd/N mean a descriptor the tool was given: it is
+// written in place, appending where it was opened for appending. Any other name is used as
+// the bytes given. A regular file (or a new one) is written whole into a temporary file
+// beside it, flushed to the disk, given the old file's permission bits and then renamed over
+// it; on any failure the temporary goes and the old file stays exactly as it was. Where the
+// folder takes no new file but the file itself is writable, the file is overwritten in place,
+// and only then. Other files (a FIFO, a terminal, /dev/null) are written in place.
+
+#include <string>
+#include <string_view>
+
+// "" when `name` can be written to as far as can be told before any work is done, else the
+// cause in words ("no such file or directory").
+std::string outputProblem(const std::string& name);
+
+// Writes `bytes` to `name`; "" on success, else the cause in words.
+std::string writeOutput(const std::string& name, std::string_view bytes);
