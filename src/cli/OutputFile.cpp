@@ -113,7 +113,7 @@ std::string writeOutput(const std::string& name, std::string_view bytes) {
   const bool exists = ::stat(name.c_str(), &status) == 0;
   if (exists && S_ISDIR(status.st_mode)) return cause(EISDIR);
   if (exists && !S_ISREG(status.st_mode)) return writeInPlace(name, bytes, O_WRONLY);
-  const std::string replaced = replaceFile(name, bytes, exists ? &status : nullptr);
+  std::string replaced = replaceFile(name, bytes, exists ? &status : nullptr);
   if (replaced.empty()) return "";
   // A folder that takes no new file may still hold a file that is writable.
   if (exists && ::access(folderOf(name).c_str(), W_OK) != 0 && ::access(name.c_str(), W_OK) == 0)
