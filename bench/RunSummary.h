@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console table of a benchmark run, followed by the ratios the targets
 // are stated in, worked out from the medians of that same run.

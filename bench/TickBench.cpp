@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one animation tick, one frame, one retrace and one probe cost, on
 // the default session (672 x 465, default free stream, start-up angle,
 // 50 warm-up ticks so the tracer cloud is spread).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a folder that its own folder may not use.
 #   cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a field's text: read, shown, read again. Nothing may fault, a read never
 // gives NaN, and a shown finite value reads back as the value rounded as shown.
 #include <cmath>

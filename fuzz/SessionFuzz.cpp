@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole session driven by fuzz bytes: the three free-stream texts, a small picture, a few
 // mouse moves with any buttons, an angle, a few ticks and a probe. Nothing may fault, the
 // picture keeps its size, the plate stays within 0..75 degrees and the fields stay honest.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer harnesses (preset "fuzz", clang) and runs each for SECONDS
 # (default 60) on a scratch copy of its seed corpus, so the repository gains no files.
 #   scripts/fuzz.sh [SECONDS]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages zerkon needs to build and test, when missing.
 # Idempotent and quiet when everything is present; as root it installs
 # directly, otherwise through sudo.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The format check and clang-tidy over the program's sources; each is skipped with a
 # one-line notice where its tool is missing. clang-tidy needs the default build's
 # compile_commands.json (scripts/dev.sh test builds it first).

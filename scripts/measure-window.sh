@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts zerkon under a virtual X server, lets it animate for a while and
 # reports its share of one core and its resident memory.
 #   scripts/measure-window.sh [seconds]   (default 10; needs a built ./build)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints, as a Markdown table, the model's face pressures beside exact shock-expansion theory
 # over a grid of free-stream speeds (at the default 273 K and 100 000 Pa) and plate angles,
 # as `zerkon-cli theory` reports them. The table in docs/model.md is this script's output.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The field logic: the sixteen number fields of the window without their widgets, their
 // start-up values, the free-stream recomputation and the probe. The window and the batch

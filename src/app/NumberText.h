@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text rules of the number fields: every value is shown with about four
 // characters before the decimals, and read back from whatever text is there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way a flow session starts, in the window and in the batch tool alike: the field
 // texts with their start-up values and any typed free stream, then the picture, the drags,

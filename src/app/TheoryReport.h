@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flow model beside exact shock-expansion theory for the same free stream and angle of
 // attack: one plain record, filled once, that the batch tool prints and the theory window shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool's command line: options and one command, read and checked in full before any
 // session is built, so a mistake costs nothing and leaves stdout empty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What each command reports about a built session, as one document tree; the render command
 // is the picture itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The answer to one command as a small ordered tree of values, written either as one JSON
 // document or as aligned text for a person. Both writers see the same tree, so the two

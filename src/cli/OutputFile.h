@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts finished bytes where the user named them, never leaving a damaged file behind.
 //

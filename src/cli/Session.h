@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One flow session without a window: the window's own model, field logic, animation and
 // frame classes, started by the same builder as the window and then asked about.

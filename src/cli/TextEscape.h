@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // User text made safe to show on one terminal line: bytes that would move the cursor, start a
 // terminal command or not decode as UTF-8 are written as visible escapes.

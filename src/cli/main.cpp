@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zerkon-cli: one flow session built as the window builds it, one command answered about it.
 
 #include <QBuffer>

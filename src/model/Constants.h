@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The constants the whole flow model shares: the one perfect gas of the program, the
 // scale from flow speed to picture pixels, and the plate angle below which the model

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the two expansion fans share: two straight rays from a plate edge
 // between which the flow turns, its velocity and state blended linearly in the

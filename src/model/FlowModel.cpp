@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flow model's configuration and state: the picture, the plate, the
 // free stream, and the zones configured from them.
 #include "model/FlowModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one flow model: the plate, the free stream and the four zones around
 // the plate, configured together and asked in a fixed order.

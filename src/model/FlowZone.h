@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One of the four regions of changed flow around the plate: a front anchored
 // at a plate edge on one side, which turns tracers and answers flow quantities.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of the gas entering a zone, and the codes by which a flow
 // quantity is asked of a zone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The expansion fan at the trailing edge, below the plate: it turns the gas
 // that ran along the plate back to the horizontal and brings it back to the

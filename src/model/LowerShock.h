@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The oblique shock at the leading edge, below the plate: it turns the free
 // stream along the plate and compresses it by 1 + alpha/pi.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the two oblique shocks share: the critical speed and the normal-shock
 // speeds of the entering gas, the drawn front, and the state behind the front.

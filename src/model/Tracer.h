@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A particle carried by the flow: a position and a velocity in picture pixels.
 

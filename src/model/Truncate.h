@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one conversion from a double to a 32-bit pixel coordinate.
 

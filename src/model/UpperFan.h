@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The expansion fan at the leading edge, above the plate: it turns the free
 // stream to run along the plate, the speed growing as the pressure falls.

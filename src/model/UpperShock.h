@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The oblique shock at the trailing edge, above the plate: behind it the gas
 // is back at the free-stream state and moves horizontally at V1 again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixed-point text of a double exactly as C's printf("%.Nf") writes it in the
 // C locale ("nan", "-nan", "inf" included), whatever the process locale.

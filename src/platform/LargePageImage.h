@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture-sized RGB32 images on large pages (see LargePages.h): the frame and
 // the screen image are each written whole every tick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Memory the system may back with large pages, for the arrays every tick
 // sweeps whole: the tracers and the two picture-sized images.

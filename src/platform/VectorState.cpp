@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/VectorState.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thin flat plate at an angle of attack by shock-expansion and by linear theory.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The jump across a normal shock, applied to the Mach number normal to a shock front.
 

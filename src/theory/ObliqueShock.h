@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The attached oblique shock: the θ-β-M relation, the largest deflection and the weak solution.
 

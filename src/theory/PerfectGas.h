@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's perfect gas: its constants, the Mach angle and the isentropic ratios.
 

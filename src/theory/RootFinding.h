@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bracketed root finding (Brent's method) with a hard iteration cap.
 

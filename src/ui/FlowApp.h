@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program: one application object, the one flow model and the window
 // that shows it. The model is made before the window and outlives it.

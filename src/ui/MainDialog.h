@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one window: the flow picture on top, three columns of numbers below
 // (the free stream, the local state and the local velocity under the mouse).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One number in a single-line text field; the text is the field's only
 // state. Outputs are read-only, inputs scroll horizontally as they are typed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact shock-expansion theory for the plate in the picture, beside the model's own face
 // pressures: a small non-modal window of plain labels that the main window refreshes after

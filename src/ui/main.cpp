@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zerkon: steady supersonic flow around a thin flat plate, animated.
 #include "ui/FlowApp.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The animated picture without any toolkit: ten thousand tracers, two
 // pressure bubbles and twelve streamlines moved through the flow model and

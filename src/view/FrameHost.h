@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt side of a flow view shared by the window and the batch tool: the
 // off-screen frame and the screen image every composed frame is copied to.

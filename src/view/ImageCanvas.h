@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Canvas that paints straight into the memory of a 32-bit QImage.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tracer drawn as an orange disc whose radius shrinks as the local
 // pressure grows: 10 pixels at 100000 Pa.

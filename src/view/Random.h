@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one pseudo-random generator of a session: integers 0..32767 from a
 // fixed start, so every run places its tracers identically.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tracer run from the left of the picture to the end of its path in one
 // go, every position recorded, drawn as a green polyline.

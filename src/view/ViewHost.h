@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the toolkit gives a flow view: the off-screen frame, the screen it is
 // copied to, a periodic timer and the window that answers probe requests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's field logic without widgets.
 #include "app/FieldLogic.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model beside exact theory: which values exist in each regime, and that asking leaves
 // the animation's state alone.
 #include "app/TheoryReport.h"

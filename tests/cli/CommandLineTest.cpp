@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the command line: what is accepted and how, before any session exists.
 #include "cli/CommandLine.h"
 

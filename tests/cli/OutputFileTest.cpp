@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What render leaves on disk when the write fails or the name is unusual: the old file
 // whole, no temporary beside it, the one open descriptor written in place.
 #include <gtest/gtest.h>

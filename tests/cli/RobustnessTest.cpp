@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a student types into the free-stream fields and wherever the mouse goes, a
 // session keeps running, shows what the formulas give and never paints outside its picture.
 #include <gtest/gtest.h>

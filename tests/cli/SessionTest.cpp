@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A session is the window at start-up, turned and run in a fixed order.
 #include "cli/Session.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A session left running for a long time: its memory stays where it settled after the
 // first thousand ticks, and the tracer loops of a tick never touch the heap.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built tool as a user runs it: exit statuses, the two streams, JSON and PNG output,
 // checked against a session built in this process from the same options.
 #include <gtest/gtest.h>

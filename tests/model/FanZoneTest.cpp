@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The expansion fans: rays, turning, the exit latch and the sampling scratch.
 #include <gtest/gtest.h>
 

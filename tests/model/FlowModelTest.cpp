@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flow model: plate geometry, drags, the free stream, the zone chain and the probe.
 #include "model/FlowModel.h"
 

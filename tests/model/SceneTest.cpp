@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene drawn over every frame: plate, free-stream lines, force and angle.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tracers: their bounds, the capture near the leading edge, their pixel.
 #include <gtest/gtest.h>
 

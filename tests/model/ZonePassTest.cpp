@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zone pass's shortcuts: the row tables of the fans and of the upper
 // shock must answer exactly as the front formulas do, and the pass over a
 // whole array exactly as one tracer at a time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gas state every zone derives, and the two shock zones.
 #include <gtest/gtest.h>
 

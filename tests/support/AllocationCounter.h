@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counts every heap allocation of the process (the toolkit's included), so a
 // test or benchmark can prove a loop allocates nothing. Include it in exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text needs a QGuiApplication; the offscreen platform lets the tests (and the tool some of
 // them start, which inherits the environment) run without a display.
 #include <gtest/gtest.h>

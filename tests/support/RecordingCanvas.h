@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A canvas that writes down every call with its integer arguments, so tests
 // can check the geometry of a drawing exactly.

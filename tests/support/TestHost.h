@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A view host without a toolkit: the frame is a recording canvas, the timer
 // and the probe requests are written down.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widgets need a QApplication; the offscreen platform lets the tests run
 // without a display.
 #include <gtest/gtest.h>

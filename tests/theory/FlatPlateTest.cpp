@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat plate by shock-expansion theory: textbook numbers, consistency and every regime.
 
 #include <gtest/gtest.h>

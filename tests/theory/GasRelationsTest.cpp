@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Perfect-gas relations against textbook values, independent closed forms and round trips.
 
 #include <gtest/gtest.h>

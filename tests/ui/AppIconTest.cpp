@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon: the SVG and the drawing painted in code must agree,
 // and the window has an icon whether or not the SVG reader is installed.
 #include <gtest/gtest.h>

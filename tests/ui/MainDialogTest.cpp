@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a student uses it: the free-stream column, leaving fields,
 // Enter, the probe, dragging the plate and the About box.
 #include <gtest/gtest.h>

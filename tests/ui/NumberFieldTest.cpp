@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A number field: formatting, reading back, leaving and Enter.
 #include <gtest/gtest.h>
 

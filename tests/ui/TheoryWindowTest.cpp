@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The theory window beside the picture, and the keyboard that turns the plate: how the window
 // opens, that it follows the plate and the free stream, what it says about each regime, and
 // that neither it nor the keyboard changes a single bit of the animation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window under whatever a student does to it: any text typed into the free-stream
 // inputs, a thousand wild drags and moves, and the picture still animates afterwards.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Once a session runs, a tick allocates nothing on the heap in its tracer
 // loops; only the scene's label texts may.
 #include <gtest/gtest.h>

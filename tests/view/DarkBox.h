@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where text went: the smallest box around an RGB32 image's dark pixels.
 

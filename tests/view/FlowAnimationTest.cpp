@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation without a toolkit: start-up, ticks, the mouse, the timer.
 #include "view/FlowAnimation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture widget: frames, exposes, the timer and the mouse.
 #include <gtest/gtest.h>
 

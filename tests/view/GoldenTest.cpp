@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole sessions after 200 ticks, reduced to digests recorded before any
 // optimisation: every tracer, bubble, streamline point, zone field, probe and
 // frame pixel must stay the same bit for bit.

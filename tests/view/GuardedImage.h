@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An RGB32 image inside a larger buffer: sentinels before it, after it and
 // past the end of every row catch any write outside the image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The particles of the picture beyond the plain tracer: the random numbers that place them,
 // pressure bubbles and streamlines.
 #include <gtest/gtest.h>

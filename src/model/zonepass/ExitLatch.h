@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Zone pass: a fan's exit latch over a run of tracers. The latch gives every
 // tracer that leaves the fan after another one the common exit velocity; a run

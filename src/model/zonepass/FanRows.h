@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Zone pass: where a fan's two rays cross each picture row, as whole pixel
 // columns. They are the same for a whole configuration, so the rows tracers

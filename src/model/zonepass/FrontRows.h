@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Zone pass: the upper shock's classification by picture row. Along a row the
 // answer changes once, where the front crosses it; the table keeps, per row,

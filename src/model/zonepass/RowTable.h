@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Per-row values a zone computes from its configuration alone, kept for the
 // picture rows tracers can be in: the zone pass looks them up instead of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Branch-free choices for the zone pass: which tracers a zone turns is
 // unpredictable from one tracer to the next, and a mispredicted branch costs

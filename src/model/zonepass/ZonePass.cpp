@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zone pass: FlowModel::applyZones, the hot loop of every tick. With the
 // model's own zones in their slots it calls them by their own types (no
 // virtual call), runs the tracers in blocks and hands each zone only the
