@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Document.h"
 
+#include "cli/TextEscape.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -34,35 +36,6 @@ std::string shortestText(double value) {
 }
 
 namespace {
-
-// Length of the well-formed UTF-8 sequence at text[i], 0 when it is not one (overlong forms,
-// surrogates and values beyond U+10FFFF included).
-std::size_t utf8Length(const std::string& text, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (i + length > text.size()) return 0;
-  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
-  for (std::size_t k = 2; k < length; ++k)
-    if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
-  return length;
-}
 
 void appendJsonString(std::string& out, const std::string& text) {
   static constexpr char kHex[] = "0123456789abcdef";

@@ -7,28 +7,8 @@
 
 #include "model/FlowModel.h"
 #include "model/Tracer.h"
+#include "support/FlatPlate.h"
 #include "support/RecordingCanvas.h"
-
-namespace {
-// A flat plate in a 600 x 300 picture: the leading edge is at (200, 150).
-struct FlatPlate : ::testing::Test {
-  FlatPlate() {
-    model.setView(600, 300);
-    model.setFreeStream(450, 273, 100000);
-    model.setDensity(1.234);
-    model.setPlateAngle(0);
-  }
-  Tracer at(double x, double y, double vx, double vy) const {
-    Tracer t;
-    t.x = x;
-    t.y = y;
-    t.vx = vx;
-    t.vy = vy;
-    return t;
-  }
-  FlowModel model;
-};
-}  // namespace
 
 TEST_F(FlatPlate, StepBoundsAreStrict) {
   const struct {

@@ -7,31 +7,11 @@
 #include <limits>
 
 #include "model/FlowModel.h"
+#include "support/FlatPlate.h"
 #include "support/RecordingCanvas.h"
 #include "view/PressureBubble.h"
 #include "view/Random.h"
 #include "view/Streamline.h"
-
-namespace {
-// A flat plate in a 600 x 300 picture: the leading edge is at (200, 150).
-struct FlatPlate : ::testing::Test {
-  FlatPlate() {
-    model.setView(600, 300);
-    model.setFreeStream(450, 273, 100000);
-    model.setDensity(1.234);
-    model.setPlateAngle(0);
-  }
-  Tracer at(double x, double y, double vx, double vy) const {
-    Tracer t;
-    t.x = x;
-    t.y = y;
-    t.vx = vx;
-    t.vy = vy;
-    return t;
-  }
-  FlowModel model;
-};
-}  // namespace
 
 TEST(RandomNumbers, StartFromTheSameStateEveryRun) {
   Random r;
