@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/NumberText.h"
+#include "view/PictureSize.h"
 
 namespace {
 
@@ -235,7 +236,8 @@ Options:
   --pressure TEXT     free-stream pressure field P1 (Pa; default 100000)
                       The field texts are never an error: the longest leading decimal
                       number is read, and a text without one reads as 0.
-  --size WxH          picture size in pixels, 1 to 8192 each (default 672x465)
+  --size WxH          picture size in pixels, 1 to 8192 each (default )" +
+         std::to_string(kPictureWidth) + "x" + std::to_string(kPictureHeight) + R"()
   --drag X,Y          move the mouse with the left button held to pixel (X,Y), turning the
                       plate; repeatable, applied in the order given
   --angle DEG         then set the angle of attack to DEG degrees, clamped to 0..75
