@@ -108,7 +108,7 @@ std::string scalarText(const Node& node) {
     std::string operator()(bool b) const { return b ? "true" : "false"; }
     std::string operator()(std::int64_t i) const { return std::to_string(i); }
     std::string operator()(double d) const { return shortestText(d); }
-    std::string operator()(const std::string& s) const { return s; }
+    std::string operator()(const std::string& s) const { return escapedText(s); }
     std::string operator()(const Array&) const { return {}; }
     std::string operator()(const Object&) const { return {}; }
   };

@@ -105,11 +105,13 @@ TEST(Text, AlignsValuesNestsRecordsAndTabulatesRows) {
   const Node doc = Object{}
                        .add("a", 1)
                        .add("longer", std::nan(""))
+                       .add("typed", "4\x1b[31m\n")  // an echoed text never drives the terminal
                        .add("inner", Object{}.add("ρ₁", "1.234").add("absent", nullptr))
                        .add("rows", std::move(rows));
   EXPECT_EQ(toText(doc),
             "a       1\n"
             "longer  NaN\n"
+            "typed   4\\x1b[31m\\x0a\n"
             "inner:\n"
             "  ρ₁      1.234\n"
             "  absent  —\n"
