@@ -20,5 +20,8 @@ void startSession(const SessionOptions& options, FieldTexts& fields, FlowModel& 
     animation.onMouseMove(FlowAnimation::kLeftButton, drag.x, drag.y);
   // Degrees to radians in this order of operations, so that every run gets the same bits.
   if (options.angle) animation.turnPlate(*options.angle * std::numbers::pi / 180);
-  for (int i = 0; i < options.ticks; ++i) animation.onTick();
+  for (int i = 0; i < options.ticks; ++i) {
+    animation.onTick();
+    if (options.afterTick && !options.afterTick(i + 1)) return;
+  }
 }

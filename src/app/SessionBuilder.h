@@ -4,6 +4,7 @@
 // texts with their start-up values and any typed free stream, then the picture, the drags,
 // the angle and the ticks, in the order the window meets them.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,9 @@ struct SessionOptions {
   std::vector<PixelPoint> drags;           // left-button mouse positions, in order
   std::optional<double> angle;             // angle of attack set after the drags, degrees
   int ticks = 0;                           // animation timer ticks run last
+  // Called after each of those ticks with the number done; the ticks stop early when it
+  // returns false (a long batch run reports progress and can be interrupted through it).
+  std::function<bool(int)> afterTick;
 };
 
 // Starts `animation`, which shows `model`, as asked: the fields get their start-up values and

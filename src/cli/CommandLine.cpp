@@ -267,6 +267,7 @@ the strings "NaN", "Infinity" and "-Infinity"; absent theory values are null.
 
 Exit status: 0 on success; 2 for an unknown command or option, a malformed number of ticks,
 size, point or angle, or an output that cannot be written (one line on stderr, nothing on
-stdout).
+stdout); 130 or 143 when Ctrl+C (SIGINT) or SIGTERM stopped the work (nothing written, an
+existing output file left as it was). A long run on a terminal shows its progress on stderr.
 )";
 }

@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QGuiApplication>
 
+#include <unistd.h>
+
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -14,6 +17,8 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/OutputFile.h"
+#include "cli/ProgressLine.h"
+#include "cli/RuntimeFolder.h"
 #include "cli/Session.h"
 #include "cli/TextEscape.h"
 
@@ -26,6 +31,24 @@ constexpr int kFailure = 2;
 void keepQuietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext&, const QString& text) {
   if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths:"))) return;
   std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+// The signal that asked the run to stop, 0 while none has.
+volatile std::sig_atomic_t stopSignal = 0;
+
+void askToStop(int signal) {
+  stopSignal = signal;
+}
+
+// Ctrl+C and SIGTERM end the work at the next tick; the tool then cleans up and exits with
+// 128 + the signal, writing nothing.
+void stopOnInterrupt() {
+  struct sigaction action {};
+  action.sa_handler = askToStop;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
 }
 
 int fail(const std::string& message) {
@@ -103,8 +126,10 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
   }
 
+  stopOnInterrupt();
   // Text rendering needs an application object; the tool never needs a
-  // display, whatever platform the environment asks for.
+  // display, whatever platform the environment asks for, nor a runtime folder of its own.
+  const RuntimeFolder runtimeFolder;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(keepQuietAboutRuntimeFolder);
   int qtArgc = 1;
@@ -112,17 +137,32 @@ int main(int argc, char** argv) {
   char* qtArgv[] = {programName, nullptr};
   const QGuiApplication application(qtArgc, qtArgv);
 
-  Session session(call.session);
+  SessionOptions options = call.session;
+  ProgressLine progress(isatty(STDERR_FILENO) == 1, options.ticks);
+  const auto start = std::chrono::steady_clock::now();
+  options.afterTick = [&](int done) {
+    if (stopSignal != 0) return false;
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    const std::string line = progress.update(done, elapsed.count());
+    if (!line.empty()) std::fputs(line.c_str(), stderr);
+    return true;
+  };
+  Session session(options);
+  std::fputs(progress.erase().c_str(), stderr);
+  const auto stopped = [] { return stopSignal != 0 ? 128 + stopSignal : 0; };
+  if (stopped() != 0) return stopped();
 
   if (call.command == Command::Render) {
     if (session.picture().isNull()) return fail("the picture is empty");
     const QByteArray png = encodePng(session.picture());
     if (png.isEmpty()) return fail("cannot encode the picture as PNG");
+    if (stopped() != 0) return stopped();
     const std::string problem =
         writeOutput(call.outputFile, std::string_view(png.constData(), png.size()));
     return problem.empty() ? 0 : cannotWrite(problem);
   }
 
   const std::string text = answer(call, session);
+  if (stopped() != 0) return stopped();
   return writeToStdout(text.data(), text.size());
 }

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tool in hostile surroundings: an environment without a usable runtime folder, an
+// interrupted long run, and the progress line it keeps on a terminal.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+
+#include "cli/ProgressLine.h"
+
+namespace {
+
+struct RuntimeCase {
+  const char* name;
+  const char* runtimeDir;  // nullptr: unset; a relative name lands inside the test's folder
+};
+
+class RuntimeFolders : public ::testing::TestWithParam<RuntimeCase> {};
+
+// Qt would warn about the folder (an abort under QT_FATAL_WARNINGS) and make one of its own.
+TEST_P(RuntimeFolders, NeitherWarnNorAbortNorLeaveAFolder) {
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_FATAL_WARNINGS", "1");
+  env.insert("TMPDIR", tmp.path());
+  env.remove("XDG_RUNTIME_DIR");
+  if (GetParam().runtimeDir) env.insert("XDG_RUNTIME_DIR", tmp.filePath(GetParam().runtimeDir));
+  QProcess tool;
+  tool.setProcessEnvironment(env);
+  tool.start(QStringLiteral(ZERKON_CLI_PATH), {"freestream"});
+  ASSERT_TRUE(tool.waitForFinished(60000));
+  EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(tool.exitCode(), 0);
+  EXPECT_EQ(tool.readAllStandardError(), QByteArray());
+  EXPECT_FALSE(tool.readAllStandardOutput().isEmpty());
+  EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(, RuntimeFolders,
+                         ::testing::Values(RuntimeCase{"Unset", nullptr},
+                                           RuntimeCase{"Missing", "nonexistent"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LongRun, ASignalStopsItWithNothingWrittenAndTheTargetWhole) {
+  for (const int signal : {SIGINT, SIGTERM}) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString target = dir.filePath("keep.png");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old\n") == 4);
+    old.close();
+    QProcess tool;
+    tool.start(QStringLiteral(ZERKON_CLI_PATH), {"--ticks", "2000000", "render", target});
+    ASSERT_TRUE(tool.waitForStarted());
+    // Past the start-up, into the ticks.
+    QThread::msleep(1500);
+    ::kill(static_cast<pid_t>(tool.processId()), signal);
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit) << signal;
+    EXPECT_EQ(tool.exitCode(), 128 + signal);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.png"});
+  }
+}
+
+TEST(ProgressLine, ShowsOnlyLongRunsOnATerminalAndErasesItself) {
+  ProgressLine pipe(false, 1000000);
+  EXPECT_EQ(pipe.update(1000, 10), "");
+  EXPECT_EQ(pipe.erase(), "");
+
+  ProgressLine quick(true, 1000);
+  EXPECT_EQ(quick.update(900, 0.6), "");  // done within a second: no line at all
+  EXPECT_EQ(quick.erase(), "");
+
+  ProgressLine slow(true, 10000);
+  EXPECT_EQ(slow.update(100, 0.2), "");  // too early to judge
+  EXPECT_EQ(slow.update(1000, 1.0),
+            "\rzerkon-cli: 1000 of 10000 ticks, 1000 ticks/s, 9 s left\x1b[K");
+  EXPECT_EQ(slow.update(1100, 1.1), "");  // between redraws
+  EXPECT_EQ(slow.erase(), "\r\x1b[K");
+}
+
+TEST(ProgressLine, DurationsReadAsAPersonSaysThem) {
+  const struct {
+    double seconds;
+    const char* text;
+  } cases[] = {{0.4, "0 s"},
+               {59.4, "59 s"},
+               {187, "3 min 07 s"},
+               {5 * 3600 + 125, "5 h 02 min"},
+               {9 * 86400 + 4 * 3600, "9 d 04 h"}};
+  for (const auto& c : cases) EXPECT_EQ(durationText(c.seconds), c.text) << c.seconds;
+}
+
+}  // namespace
