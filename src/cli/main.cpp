@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -101,7 +102,9 @@ QByteArray encodePng(const QImage& picture) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Out of memory is said as such, after every object of the run, the runtime folder included, is
+// gone.
+int main(int argc, char** argv) try {
   // Read straight from argv: the application object would take Qt's own options
   // (-platform, -style, ...) out of it, and would decode the bytes by the locale.
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -153,7 +156,7 @@ int main(int argc, char** argv) {
   if (stopped() != 0) return stopped();
 
   if (call.command == Command::Render) {
-    if (session.picture().isNull()) return fail("the picture is empty");
+    if (session.picture().isNull()) return fail("not enough memory for the picture");
     const QByteArray png = encodePng(session.picture());
     if (png.isEmpty()) return fail("cannot encode the picture as PNG");
     if (stopped() != 0) return stopped();
@@ -165,4 +168,6 @@ int main(int argc, char** argv) {
   const std::string text = answer(call, session);
   if (stopped() != 0) return stopped();
   return writeToStdout(text.data(), text.size());
+} catch (const std::bad_alloc&) {
+  return fail("not enough memory");
 }

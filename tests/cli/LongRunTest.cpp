@@ -70,6 +70,19 @@ TEST(LongRun, ASignalStopsItWithNothingWrittenAndTheTargetWhole) {
   }
 }
 
+// AddressSanitizer reserves far more address space than any such limit allows.
+#if !defined(__SANITIZE_ADDRESS__)
+TEST(LongRun, OutOfMemoryIsSaidAsSuch) {
+  QProcess shell;
+  shell.start("/bin/sh", {"-c", "ulimit -v 400000; exec \"$0\" --size 8192x8192 render -",
+                          QStringLiteral(ZERKON_CLI_PATH)});
+  ASSERT_TRUE(shell.waitForFinished(60000));
+  EXPECT_EQ(shell.exitCode(), 2);
+  EXPECT_EQ(shell.readAllStandardError(), "zerkon-cli: not enough memory for the picture\n");
+  EXPECT_EQ(shell.readAllStandardOutput(), QByteArray());
+}
+#endif
+
 TEST(ProgressLine, ShowsOnlyLongRunsOnATerminalAndErasesItself) {
   ProgressLine pipe(false, 1000000);
   EXPECT_EQ(pipe.update(1000, 10), "");
