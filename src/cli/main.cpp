@@ -15,6 +15,7 @@
 #include "cli/Commands.h"
 #include "cli/OutputFile.h"
 #include "cli/Session.h"
+#include "cli/Sweep.h"
 #include "cli/TextEscape.h"
 
 namespace {
@@ -42,6 +43,12 @@ int writeToStdout(const char* data, std::size_t size) {
 
 std::string answer(const Invocation& call, Session& session) {
   if (call.command == Command::Theory && !call.json) return theoryText(session);
+  if (call.command == Command::Sweep) {
+    const SweepFormat format = call.csv    ? SweepFormat::Csv
+                               : call.json ? SweepFormat::Json
+                                           : SweepFormat::Text;
+    return sweepOutput(session.model(), call.sweep, format);
+  }
   Node report;
   switch (call.command) {
     case Command::Freestream:
@@ -63,6 +70,8 @@ std::string answer(const Invocation& call, Session& session) {
       report = theoryReport(session);
       break;
     case Command::Render:
+    case Command::Sweep:
+    case Command::Verify:
       break;
   }
   return call.json ? toJson(report) : toText(report);
