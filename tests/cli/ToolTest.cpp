@@ -407,6 +407,24 @@ TEST(Tool, SweepRowsAreTheTheoryCommandsAtTheSameAngle) {
   EXPECT_EQ(text.out.count('\n'), 4);
 }
 
+TEST(Tool, VerifyPassesEveryTextbookCase) {
+  const ToolRun run = runTool({"verify", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.out.toStdString();
+  const QJsonObject o = jsonOf(run);
+  EXPECT_TRUE(o["passed"].toBool());
+  const QJsonArray cases = o["cases"].toArray();
+  EXPECT_GE(cases.size(), 27);
+  for (const auto& item : cases) {
+    const QJsonObject c = item.toObject();
+    EXPECT_TRUE(c["passed"].toBool()) << c["quantity"].toString().toStdString();
+    EXPECT_TRUE(c["value"].isDouble());
+    EXPECT_FALSE(c["source"].toString().isEmpty());
+  }
+  const ToolRun text = runTool({"verify"});
+  EXPECT_EQ(text.exitCode, 0);
+  EXPECT_TRUE(text.out.endsWith(" cases pass\n")) << text.out.toStdString();
+}
+
 TEST(Tool, TextFormAlignsOneValueALine) {
   const ToolRun run = runTool({"freestream"});
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
