@@ -7,8 +7,19 @@
 #include <vector>
 
 #include "cli/Session.h"
+#include "cli/Sweep.h"
 
-enum class Command { Freestream, Sample, Zones, Streamlines, Tracers, Render, Theory };
+enum class Command {
+  Freestream,
+  Sample,
+  Zones,
+  Streamlines,
+  Tracers,
+  Render,
+  Theory,
+  Sweep,
+  Verify,
+};
 
 struct Invocation {
   enum class Action { Run, Help, Error };
@@ -20,6 +31,8 @@ struct Invocation {
   std::vector<PixelPoint> points;  // sample
   std::string outputFile;          // render; "-" is standard output
   bool json = false;
+  SweepRange sweep;  // sweep: --from, --to, --step
+  bool csv = false;  // sweep: comma-separated values
 };
 
 inline constexpr int kLargestPictureSide = 8192;  // pixels: two 32-bit images stay below 512 MiB

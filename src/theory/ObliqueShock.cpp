@@ -54,6 +54,20 @@ std::optional<double> weakShockAngle(double mach, double deflection) {
   return findRoot(residual, mu, top->shockAngle);
 }
 
+std::optional<double> strongShockAngle(double mach, double deflection) {
+  const auto top = maxDeflection(mach);
+  if (!top || !(deflection >= 0.0) || !(deflection <= top->deflection)) return std::nullopt;
+  constexpr double normal = std::numbers::pi / 2.0;
+  if (deflection == 0.0) return normal;
+  // θ(β) falls monotonically from θmax at β* to 0 at the normal shock.
+  const auto residual = [mach, deflection](double beta) {
+    return deflectionAngle(mach, beta) - deflection;
+  };
+  // θ(π/2) is the rounding of cos(π/2), not 0: a deflection below it is the normal shock.
+  if (residual(normal) >= 0.0) return normal;
+  return findRoot(residual, top->shockAngle, normal);
+}
+
 std::optional<ObliqueShock> weakObliqueShock(double mach, double deflection) {
   const auto beta = weakShockAngle(mach, deflection);
   if (!beta) return std::nullopt;

@@ -26,6 +26,11 @@ std::optional<MaxDeflection> maxDeflection(double mach);
 // angle at θmax. nullopt unless 1 < M ≤ kLargestMach and 0 ≤ θ ≤ θmax(M).
 std::optional<double> weakShockAngle(double mach, double deflection /* θ [rad] */);  // β [rad]
 
+// The strong solution β of the θ-β-M relation, between the shock angle at θmax and the normal
+// shock (β = π/2 at θ = 0). Same domain as weakShockAngle. Drawn on the θ-β-M chart only: the
+// plate's lower face always carries the weak shock.
+std::optional<double> strongShockAngle(double mach, double deflection /* θ [rad] */);  // β [rad]
+
 // The flow state behind the weak oblique shock.
 struct ObliqueShock {
   double shockAngle = 0.0;      // β [rad]

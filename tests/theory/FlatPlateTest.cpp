@@ -8,6 +8,7 @@
 #include <numbers>
 #include <string>
 
+#include "theory/Busemann.h"
 #include "theory/FlatPlate.h"
 #include "theory/NormalShock.h"
 #include "theory/PerfectGas.h"
@@ -178,5 +179,39 @@ TEST(FlatPlate, ExtremeInputsGiveNoNaNAndNoHang) {
     EXPECT_EQ(r.regime, Regime::ShockExpansion);
     EXPECT_FALSE(r.loads.has_value());
     expectAllFinite(r);
+  }
+}
+
+TEST(FlatPlate, BusemannSecondOrderTheory) {
+  const auto b = *busemannPlate(2.6, radians(5.0));
+  EXPECT_NEAR(b.lowerPressure, 0.082665, 5e-7);
+  EXPECT_NEAR(b.upperPressure, -0.062779, 5e-7);
+  EXPECT_NEAR(b.lift, 0.144891, 5e-7);
+  EXPECT_NEAR(b.drag, 0.0126763, 5e-8);
+  // The θ² term brings each face nearer the exact pressure than the linear ±C₁α.
+  for (const double alphaDeg : {2.0, 10.0, 20.0}) {
+    SCOPED_TRACE(alphaDeg);
+    const auto r = solve(2.6, alphaDeg);
+    const auto second = *busemannPlate(2.6, radians(alphaDeg));
+    const double q = 0.5 * kGamma * 2.6 * 2.6;
+    const double linear = 2.0 / std::sqrt(2.6 * 2.6 - 1.0) * radians(alphaDeg);
+    const double lower = (r.lower->ratios.pressure - 1.0) / q;
+    const double upper = (r.upper->ratios.pressure - 1.0) / q;
+    EXPECT_LT(std::fabs(second.lowerPressure - lower), std::fabs(linear - lower));
+    EXPECT_LT(std::fabs(second.upperPressure - upper), std::fabs(-linear - upper));
+  }
+  // A free stream with no supersonic theory, or an angle out of range, gives nothing.
+  const struct {
+    double mach, alphaDeg, gamma;
+  } refused[] = {{1.0, 5.0, kGamma},  {kNaN, 5.0, kGamma}, {2e100, 5.0, kGamma},
+                 {2.0, -1.0, kGamma}, {2.0, 91.0, kGamma}, {2.0, 5.0, 1.0},
+                 {2.0, 5.0, kInf},    {2.0, kNaN, kGamma}};
+  for (const auto& c : refused) {
+    EXPECT_FALSE(busemannPlate(c.mach, radians(c.alphaDeg), c.gamma).has_value())
+        << c.mach << " " << c.alphaDeg << " " << c.gamma;
+  }
+  for (const double mach : {1.0 + 1e-15, 1e100}) {
+    const auto edge = *busemannPlate(mach, radians(90.0));
+    EXPECT_TRUE(std::isfinite(edge.lift) && std::isfinite(edge.drag)) << mach;
   }
 }

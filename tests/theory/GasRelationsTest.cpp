@@ -140,3 +140,26 @@ TEST(RootFinding, FindsBracketedRootsAndRefusesTheRest) {
   EXPECT_FALSE(findRoot([](double x) { return x * x + 1.0; }, -1.0, 1.0).has_value());
   EXPECT_FALSE(findRoot([](double) { return kNaN; }, 0.0, 1.0).has_value());
 }
+
+TEST(GasRelations, StrongShockIsTheOtherRootAboveTheMaxDeflectionAngle) {
+  EXPECT_NEAR(degrees(*strongShockAngle(2.0, radians(10.0))), 83.70, 0.005);
+  for (const double mach : {1.0001, 1.3358, 2.0, 5.0, 1e6}) {
+    SCOPED_TRACE(mach);
+    const auto top = *maxDeflection(mach);
+    EXPECT_EQ(*strongShockAngle(mach, 0.0), std::numbers::pi / 2);  // the normal shock
+    EXPECT_NEAR(*strongShockAngle(mach, top.deflection), top.shockAngle, 1e-6);
+    for (const double share : {1e-9, 0.3, 0.9, 0.999}) {
+      const double theta = share * top.deflection;
+      const double beta = *strongShockAngle(mach, theta);
+      EXPECT_LE(std::fabs(deflectionAngle(mach, beta) - theta), 1e-12 + 1e-9 * theta) << share;
+      EXPECT_GE(beta, top.shockAngle) << share;
+      EXPECT_LE(beta, std::numbers::pi / 2) << share;
+      EXPECT_LT(*weakShockAngle(mach, theta), beta) << share;
+    }
+    EXPECT_FALSE(strongShockAngle(mach, top.deflection * (1 + 1e-12)).has_value());
+  }
+  for (const double theta : {kNaN, -1e-9, kInf}) {
+    EXPECT_FALSE(strongShockAngle(2.0, theta).has_value()) << theta;
+  }
+  for (const double mach : {kNaN, 1.0, kInf}) EXPECT_FALSE(strongShockAngle(mach, 0.1).has_value());
+}
