@@ -13,9 +13,9 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "cli/OutputFile.h"
 #include "cli/Session.h"
 #include "cli/TextEscape.h"
+#include "platform/OutputFile.h"
 
 namespace {
 
