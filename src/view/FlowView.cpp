@@ -85,6 +85,13 @@ void FlowView::moveProbeBy(int dx, int dy) {
                   std::clamp(from.y() + dy, 0, height() - 1));
   probingByKeys = true;
   requestProbe(to.x(), to.y());
+  repaintMarker();
+}
+
+void FlowView::repaintMarker() {
+  // Only the crosshair changed: the paint shows the frame that is there, composing none
+  // (which would step every tracer, even with the animation at rest).
+  repaintAsked = true;
   update();
 }
 
@@ -129,7 +136,7 @@ void FlowView::mouseMoveEvent(QMouseEvent* event) {
     // not take the probe back from the keys.
     if (at == mouseAt) return;
     probingByKeys = false;
-    update();
+    repaintMarker();
   }
   mouseAt = at;
   forwardMouse(*event);

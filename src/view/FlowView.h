@@ -74,6 +74,7 @@ class FlowView final : public QWidget, public FrameHost {
   // drag would; nothing at all happens when the limit leaves the angle as it is.
   void turnBy(double degrees);
   void drawProbeMarker(QPainter& painter) const;
+  void repaintMarker();
 
   FlowAnimation flowAnimation;
   QTimer frameTimer;
