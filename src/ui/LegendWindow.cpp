@@ -62,7 +62,7 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
          p.drawPoints(dots, 10);
        }},
       {tr("Pressure bubbles: two orange discs carried by the flow; the higher the local "
-          "pressure, the smaller the disc (10 pixels across at 100000 Pa)."),
+          "pressure, the smaller the disc (radius 10 pixels at 100000 Pa)."),
        [](QPainter& p) {
          p.setPen(Qt::black);
          p.setBrush(kBubble);

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QWidget>
 
 #include "app/Export.h"
@@ -130,7 +131,20 @@ void PictureActions::copyValues() {
 }
 
 void PictureActions::showLegend() {
-  if (!legendBox) legendBox = new LegendWindow(&window);
+  if (!legendBox) {
+    legendBox = new LegendWindow(&window);
+    // Beside the window, not over the picture, where the screen has room.
+    legendBox->adjustSize();
+    const QRect frame = window.frameGeometry();
+    const QRect room = window.screen() ? window.screen()->availableGeometry() : QRect();
+    const QPoint left = frame.topLeft() - QPoint(legendBox->width() + 8, 0);
+    for (const QPoint& at : {frame.topRight() + QPoint(8, 0), left}) {
+      if (room.contains(QRect(at, legendBox->size()))) {
+        legendBox->move(at);
+        break;
+      }
+    }
+  }
   legendBox->show();
   legendBox->raise();
   legendBox->activateWindow();
