@@ -17,13 +17,13 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "cli/OutputFile.h"
 #include "cli/ProgressLine.h"
 #include "cli/RuntimeFolder.h"
 #include "cli/Session.h"
 #include "cli/Sweep.h"
 #include "cli/TextEscape.h"
 #include "cli/Verify.h"
+#include "platform/OutputFile.h"
 
 namespace {
 

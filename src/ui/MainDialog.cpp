@@ -7,10 +7,14 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/RegimeLine.h"
 #include "app/SessionBuilder.h"
 #include "ui/AboutDialog.h"
+#include "ui/FieldHelp.h"
 #include "ui/FlowApp.h"
 #include "ui/NumberField.h"
+#include "ui/PictureActions.h"
+#include "ui/RegimeLabel.h"
 #include "ui/TheoryWindow.h"
 #include "ui_MainDialog.h"
 
@@ -59,6 +63,7 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   for (const auto& [id, field] : bindings) {
     NumberField* const f = field;  // a lambda can capture a variable, not a binding
     fields.bind(id, f);
+    f->setToolTip(fieldToolTip(id));
     // The field's own edit menu, with the About item added.
     f->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(f, &QWidget::customContextMenuRequested, this,
@@ -89,11 +94,18 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
     if (theory) theory->close();
   });
 
+  // Under the picture: the regime line, then the teacher's tools in the menu.
+  regime = new RegimeLabel(this);
+  ui->mainLayout->insertWidget(1, regime);
+  pictures = new PictureActions(*this, view, model, fields);
+  connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshRegime);
+
   setWindowIcon(applicationIcon());
   SessionOptions start;
   start.width = view.width();
   start.height = view.height();
   startSession(start, fields, model, view.animation());
+  refreshRegime();
 }
 
 MainDialog::~MainDialog() {
@@ -130,6 +142,10 @@ void MainDialog::refreshTheory() {
   if (theory && theory->isVisible()) theory->refresh();
 }
 
+void MainDialog::refreshRegime() {
+  regime->setLine(describeRegime(makeTheoryReport(model)));
+}
+
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   addMenuItems(menu);
@@ -141,6 +157,7 @@ void MainDialog::applyFreeStream() {
   recomputeFreeStream(fields, model);
   view.animation().retrace();
   refreshTheory();
+  refreshRegime();
 }
 
 void MainDialog::showFieldMenu(NumberField& field, const QPoint& at) {
@@ -153,4 +170,5 @@ void MainDialog::showFieldMenu(NumberField& field, const QPoint& at) {
 void MainDialog::addMenuItems(QMenu& menu) const {
   menu.addAction(theoryItem);
   menu.addAction(about);
+  pictures->addTo(menu);
 }

@@ -13,8 +13,10 @@
 
 class FlowModel;
 class NumberField;
+class PictureActions;
 class QAction;
 class QMenu;
+class RegimeLabel;
 class TheoryWindow;
 
 namespace Ui {
@@ -47,6 +49,8 @@ class MainDialog final : public QDialog {
   QAction* theoryAction() const { return theoryItem; }
   // Null until the theory window is first opened.
   TheoryWindow* theoryWindow() const { return theory; }
+  PictureActions& pictureActions() const { return *pictures; }
+  RegimeLabel& regimeLabel() const { return *regime; }
 
   // The About box, modal; the animation rests while it is open.
   void showAbout();
@@ -63,6 +67,8 @@ class MainDialog final : public QDialog {
   void addMenuItems(QMenu& menu) const;
   // Only a shown theory window is brought up to date: closed, it costs nothing.
   void refreshTheory();
+  // The regime line is always shown, so it follows every turn and every free stream.
+  void refreshRegime();
 
   FlowModel& model;
   std::unique_ptr<Ui::MainDialog> ui;
@@ -71,4 +77,8 @@ class MainDialog final : public QDialog {
   QAction* about = nullptr;        // owned by this window
   QAction* theoryItem = nullptr;   // owned by this window
   TheoryWindow* theory = nullptr;  // owned by this window
+
+  // The regime line and the picture's tools, both owned by this window.
+  RegimeLabel* regime = nullptr;
+  PictureActions* pictures = nullptr;
 };

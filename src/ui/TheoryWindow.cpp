@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/RegimeLine.h"
 #include "app/TheoryReport.h"
 
 namespace {
@@ -137,7 +138,7 @@ void TheoryWindow::addValue(QGridLayout& grid, int row, int column,
 }
 
 bool TheoryWindow::picturesRealFlow(theory::Regime regime) {
-  return regime == theory::Regime::ShockExpansion || regime == theory::Regime::MachWaves;
+  return ::picturesRealFlow(regime);
 }
 
 void TheoryWindow::refresh() {

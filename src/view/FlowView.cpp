@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 #include <numbers>
 
@@ -73,7 +74,25 @@ void FlowView::stopTimer() {
 }
 
 void FlowView::requestProbe(int x, int y) {
+  lastProbe = QPoint(x, y);
   emit probeRequested(x, y);
+}
+
+void FlowView::moveProbeBy(int dx, int dy) {
+  if (!isAttached()) return;
+  const QPoint from = probingByKeys && lastProbe ? *lastProbe : QPoint(width() / 2, height() / 2);
+  const QPoint to(std::clamp(from.x() + dx, 0, width() - 1),
+                  std::clamp(from.y() + dy, 0, height() - 1));
+  probingByKeys = true;
+  requestProbe(to.x(), to.y());
+  repaintMarker();
+}
+
+void FlowView::repaintMarker() {
+  // Only the crosshair changed: the paint shows the frame that is there, composing none
+  // (which would step every tracer, even with the animation at rest).
+  repaintAsked = true;
+  update();
 }
 
 void FlowView::paintEvent(QPaintEvent* event) {
@@ -90,18 +109,48 @@ void FlowView::paintEvent(QPaintEvent* event) {
   } else {
     painter.drawImage(event->rect(), image, event->rect());
   }
+  if (probingByKeys) drawProbeMarker(painter);
+}
+
+void FlowView::drawProbeMarker(QPainter& painter) const {
+  if (!lastProbe) return;
+  // A cross with an open centre, so the probed pixel itself stays visible; a white halo keeps
+  // it readable over the tracers and the black fronts.
+  constexpr int kArm = 7;  // pixels from the point to the end of an arm
+  constexpr int kGap = 2;  // pixels left open round the point
+  const QPoint p = *lastProbe;
+  const QLine arms[] = {{p.x() - kArm, p.y(), p.x() - kGap, p.y()},
+                        {p.x() + kGap, p.y(), p.x() + kArm, p.y()},
+                        {p.x(), p.y() - kArm, p.x(), p.y() - kGap},
+                        {p.x(), p.y() + kGap, p.x(), p.y() + kArm}};
+  painter.setPen(QPen(Qt::white, 3));
+  painter.drawLines(arms, 4);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawLines(arms, 4);
 }
 
 void FlowView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (probingByKeys) {
+    // A move the platform makes up where the mouse already was (a menu closing, say) must
+    // not take the probe back from the keys.
+    if (at == mouseAt) return;
+    probingByKeys = false;
+    repaintMarker();
+  }
+  mouseAt = at;
   forwardMouse(*event);
 }
 
 void FlowView::mousePressEvent(QMouseEvent* event) {
+  mouseAt = event->position().toPoint();
   forwardMouse(*event);
 }
 
 void FlowView::keyPressEvent(QKeyEvent* event) {
-  const int direction = turnDirection(event->key());
+  // Ctrl with an arrow moves the probe (the window's shortcuts), it never turns the plate.
+  const bool control = event->modifiers() & Qt::ControlModifier;
+  const int direction = control ? 0 : turnDirection(event->key());
   if (direction == 0) {
     // Escape, Enter and the rest belong to the window.
     QWidget::keyPressEvent(event);
@@ -122,6 +171,8 @@ void FlowView::turnBy(double degrees) {
   if (std::clamp(wanted, 0.0, FlowModel::kMaxAngle) == angle) return;
   flowAnimation.turnPlate(wanted);
   emit plateTurned();
+  // The probe fields would otherwise show the state of an angle no longer set.
+  if (lastProbe) requestProbe(lastProbe->x(), lastProbe->y());
 }
 
 void FlowView::forwardMouse(const QMouseEvent& event) {

@@ -10,10 +10,16 @@
 // With the picture focused the keyboard turns the plate as well: Right or plus
 // (main row or keypad) raises α by 1 degree, so the leading edge rises and the
 // plate turns clockwise on screen; Left or minus lowers it. Shift makes the step
-// 0.1 degree. Either way the angle stays within 0..75 degrees.
+// 0.1 degree. Either way the angle stays within 0..75 degrees. After such a turn the last
+// probed point is probed again, so the probe never shows an angle that is no longer set.
+//
+// The probe can follow the keyboard as well (moveProbeBy, which the window binds to
+// Ctrl+arrows): a small crosshair marks the point until the mouse really moves.
 
+#include <QPoint>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
 #include "view/FlowAnimation.h"
 #include "view/FrameHost.h"
@@ -42,6 +48,13 @@ class FlowView final : public QWidget, public FrameHost {
   // Synchronous when the window connects with Qt::DirectConnection.
   void requestProbe(int x, int y) override;
 
+  // Moves the probe by (dx, dy) pixels and probes there: from the picture's centre when
+  // keyboard probing starts, never outside the picture.
+  void moveProbeBy(int dx, int dy);
+  bool keyboardProbing() const { return probingByKeys; }
+  // The last point probed, by the mouse or the keys; none before the first probe.
+  std::optional<QPoint> probedPoint() const { return lastProbe; }
+
  signals:
   void probeRequested(int x, int y);
   // The plate angle changed by a drag or a key. Emitted only from those input
@@ -60,9 +73,16 @@ class FlowView final : public QWidget, public FrameHost {
   // Turns the plate by `degrees` (either sign) through the animation, as a
   // drag would; nothing at all happens when the limit leaves the angle as it is.
   void turnBy(double degrees);
+  void drawProbeMarker(QPainter& painter) const;
+  void repaintMarker();
 
   FlowAnimation flowAnimation;
   QTimer frameTimer;
   bool repaintAsked = false;  // present() asked for the coming paint
   bool painting = false;      // inside paintEvent: the paint shows the frame
+
+  // The probe, by the mouse or the keys.
+  std::optional<QPoint> lastProbe;  // picture pixels
+  bool probingByKeys = false;       // the crosshair is shown
+  QPoint mouseAt;                   // where the last mouse event was, widget pixels
 };

@@ -19,3 +19,8 @@ std::string outputProblem(const std::string& name);
 
 // Writes `bytes` to `name`; "" on success, else the cause in words.
 std::string writeOutput(const std::string& name, std::string_view bytes);
+
+// The same for a file the user picked in a window: the name is only ever a file, and a
+// regular file is never overwritten in place, so a failed write leaves the old one whole
+// and nothing beside it.
+std::string replaceFileWhole(const std::string& name, std::string_view bytes);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/OutputFile.h"
+#include "platform/OutputFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -120,4 +120,12 @@ std::string writeOutput(const std::string& name, std::string_view bytes) {
   if (exists && ::access(folderOf(name).c_str(), W_OK) != 0 && ::access(name.c_str(), W_OK) == 0)
     return writeInPlace(name, bytes, O_WRONLY | O_TRUNC);
   return replaced;
+}
+
+std::string replaceFileWhole(const std::string& name, std::string_view bytes) {
+  struct stat status {};
+  const bool exists = ::stat(name.c_str(), &status) == 0;
+  if (exists && S_ISDIR(status.st_mode)) return cause(EISDIR);
+  if (exists && !S_ISREG(status.st_mode)) return writeInPlace(name, bytes, O_WRONLY);
+  return replaceFile(name, bytes, exists ? &status : nullptr);
 }

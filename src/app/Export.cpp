@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Export.h"
+
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "app/NumberText.h"
+#include "platform/FixedText.h"
+#include "theory/PerfectGas.h"
+
+namespace {
+
+// A cell never breaks the table: tabs and line ends inside it become spaces.
+std::string cell(std::string text) {
+  for (char& c : text)
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  return text;
+}
+
+std::string reportValue(const TheoryReport& report, const std::string& label) {
+  for (const ReportLine& line : reportLines(report))
+    if (line.label == label) return line.value;
+  return "";
+}
+
+constexpr std::array<std::pair<FieldId, const char*>, 9> kProbeColumns = {{
+    {FieldId::T, "T [K]"},
+    {FieldId::P, "P [Pa]"},
+    {FieldId::Rho, "ρ [kg/m³]"},
+    {FieldId::C, "c [m/s]"},
+    {FieldId::M, "M [-]"},
+    {FieldId::V0, "V₀ [m³/kg]"},
+    {FieldId::V, "V [m/s]"},
+    {FieldId::Vphi, "V_φ [m/s]"},
+    {FieldId::Vr, "V_r [m/s]"},
+}};
+
+}  // namespace
+
+std::string valuesTable(const FieldTexts& fields, const FlowModel& model,
+                        const std::optional<ProbedPoint>& probed, const TheoryReport& report) {
+  std::vector<std::pair<std::string, std::string>> columns = {
+      {"V₁ [m/s]", formatNumber(model.velocity)},
+      {"T₁ [K]", formatNumber(model.temperature)},
+      {"P₁ [Pa]", formatNumber(model.pressure)},
+      {"ρ₁ [kg/m³]", fields.text(FieldId::Rho1)},
+      {"c₁ [m/s]", fields.text(FieldId::C1)},
+      {"M₁ [-]", fields.text(FieldId::M1)},
+      {"V₀₁ [m³/kg]", fields.text(FieldId::V01)},
+      {"α [°]", fixedText(theory::degrees(model.angle), 2)},
+      {"x [px]", probed ? std::to_string(probed->x) : ""},
+      {"y [px]", probed ? std::to_string(probed->y) : ""},
+  };
+  for (const auto& [id, name] : kProbeColumns)
+    columns.emplace_back(name, probed ? fields.text(id) : "");
+  columns.emplace_back("regime", report.message);
+  columns.emplace_back("c_l [-]", reportValue(report, "c_l"));
+  columns.emplace_back("c_d [-]", reportValue(report, "c_d"));
+
+  std::string names;
+  std::string values;
+  for (const auto& [name, value] : columns) {
+    if (!names.empty()) {
+      names += '\t';
+      values += '\t';
+    }
+    names += name;
+    values += cell(value);
+  }
+  return names + '\n' + values + '\n';
+}
+
+std::string pictureFileName(double mach, double angle) {
+  std::string name =
+      "zerkon-M" + fixedText(mach, 2) + "-a" + fixedText(theory::degrees(angle), 2) + ".png";
+  for (char& c : name) {
+    const bool plain = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                       c == '.' || c == '-';
+    if (!plain) c = '_';
+  }
+  return name;
+}

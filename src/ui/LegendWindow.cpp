@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/LegendWindow.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <functional>
+
+namespace {
+
+constexpr QSize kSample{64, 28};  // pixels
+
+// The picture's colours and dash patterns (in pen widths), so a sample looks as in the frame.
+const QColor kTracer{255, 0, 0};
+const QColor kBubble{255, 96, 0};
+const QColor kStreamline{0, 255, 0};
+const QColor kPlate{0, 0, 255};
+const QList<qreal> kDash{18, 6};
+const QList<qreal> kDashDot{9, 6, 3, 6};
+
+QPen pen(const QColor& colour, qreal width, const QList<qreal>& dashes = {}) {
+  QPen p(colour, width);
+  if (!dashes.isEmpty()) p.setDashPattern(dashes);
+  return p;
+}
+
+QPixmap sample(const std::function<void(QPainter&)>& draw) {
+  QPixmap pixmap(kSample);
+  pixmap.fill(Qt::white);
+  QPainter painter(&pixmap);
+  draw(painter);
+  return pixmap;
+}
+
+void arrow(QPainter& p, QPointF from, QPointF to) {
+  p.drawLine(from, to);
+  const QLineF shaft(to, from);
+  for (const qreal turn : {-25.0, 25.0}) {
+    QLineF head(to, from);
+    head.setLength(6);
+    head.setAngle(shaft.angle() + turn);
+    p.drawLine(head);
+  }
+}
+
+}  // namespace
+
+LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(tr("Legend"));
+  setModal(false);
+  if (parent) setWindowIcon(parent->windowIcon());
+
+  const std::pair<QString, std::function<void(QPainter&)>> rows[] = {
+      {tr("Tracers: ten thousand particles of gas, one red pixel each, moving with the local "
+          "velocity; they enter at the left and are turned by the fronts."),
+       [](QPainter& p) {
+         p.setPen(kTracer);
+         const QPoint dots[] = {{5, 6},   {14, 19}, {22, 9},  {31, 22}, {37, 4},
+                                {44, 15}, {52, 8},  {58, 21}, {9, 24},  {27, 14}};
+         p.drawPoints(dots, 10);
+       }},
+      {tr("Pressure bubbles: two orange discs carried by the flow; the higher the local "
+          "pressure, the smaller the disc (radius 10 pixels at 100000 Pa)."),
+       [](QPainter& p) {
+         p.setPen(Qt::black);
+         p.setBrush(kBubble);
+         p.drawEllipse(QPoint(18, 14), 10, 10);
+         p.drawEllipse(QPoint(48, 14), 5, 5);
+       }},
+      {tr("Streamlines: twelve green lines, the whole paths of gas entering at evenly spaced "
+          "heights."),
+       [](QPainter& p) {
+         p.setPen(pen(kStreamline, 1));
+         p.drawPolyline(QPolygon({{0, 8}, {26, 8}, {44, 20}, {64, 20}}));
+       }},
+      {tr("The plate: the thick blue line; drag it with the left button, or turn it with the "
+          "arrow keys when the picture has the keyboard."),
+       [](QPainter& p) {
+         p.setPen(pen(kPlate, 2));
+         p.drawLine(8, 6, 56, 22);
+       }},
+      {tr("Dashed lines: the shock fronts (below at the leading edge, above at the trailing "
+          "edge) and the first and last rays of the two expansion fans."),
+       [](QPainter& p) {
+         p.setPen(pen(Qt::black, 1, kDash));
+         p.drawLine(4, 24, 60, 4);
+       }},
+      {tr("Dash-dot lines: the undisturbed free stream at the heights of the leading and the "
+          "trailing edge."),
+       [](QPainter& p) {
+         p.setPen(pen(Qt::black, 1, kDashDot));
+         p.drawLine(0, 14, 64, 14);
+       }},
+      {tr("The force arrow: the force on the plate from the pressures 20 pixels below and "
+          "above its centre, normal to the plate, with its vertical part Fy and horizontal "
+          "part Fx; the labels are in newtons (H)."),
+       [](QPainter& p) {
+         p.setPen(pen(Qt::black, 1));
+         const QPointF centre(12, 25);
+         arrow(p, centre, {34, 5});
+         arrow(p, centre, {12, 3});
+         arrow(p, centre, {40, 25});
+       }},
+      {tr("The angle arc: the angle of attack α between the thin horizontal reference line "
+          "and the plate, with its value in degrees."),
+       [](QPainter& p) {
+         p.setPen(pen(Qt::black, 1));
+         p.drawLine(4, 20, 40, 20);
+         p.drawArc(QRect(24, 4, 32, 32), 180 * 16, -30 * 16);
+         p.setPen(pen(kPlate, 2));
+         p.drawLine(40, 20, 60, 8);
+       }},
+      {tr("The crosshair: the point probed with Ctrl and the arrow keys; it goes when the "
+          "mouse moves."),
+       [](QPainter& p) {
+         const QLine arms[] = {
+             {25, 14, 30, 14}, {34, 14, 39, 14}, {32, 7, 32, 12}, {32, 16, 32, 21}};
+         p.setPen(pen(Qt::black, 1));
+         p.drawLines(arms, 4);
+       }},
+  };
+
+  auto* grid = new QGridLayout(this);
+  int row = 0;
+  for (const auto& [text, draw] : rows) {
+    auto* picture = new QLabel;
+    picture->setPixmap(sample(draw));
+    picture->setFrameShape(QFrame::Box);
+    picture->setAlignment(Qt::AlignTop);
+    auto* words = new QLabel(text);
+    words->setWordWrap(true);
+    words->setMinimumWidth(360);
+    grid->addWidget(picture, row, 0, Qt::AlignTop);
+    grid->addWidget(words, row, 1);
+    texts << text;
+    ++row;
+  }
+}

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/PictureActions.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+
+#include "app/Export.h"
+#include "platform/OutputFile.h"
+#include "ui/LegendWindow.h"
+#include "view/FlowView.h"
+
+namespace {
+
+// The whole PNG in memory, read back once to be sure it holds the frame; empty on failure.
+QByteArray encodedPng(const QImage& frame) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (frame.isNull() || !buffer.open(QIODevice::WriteOnly) || !frame.save(&buffer, "PNG"))
+    return {};
+  const QImage check = QImage::fromData(bytes, "PNG");
+  if (check.size() != frame.size()) return {};
+  return bytes;
+}
+
+struct ProbeStep {
+  const char* text;
+  QKeyCombination key;
+  int dx;
+  int dy;
+};
+
+}  // namespace
+
+PictureActions::PictureActions(QWidget& window, FlowView& view, FlowModel& model,
+                               const FieldTexts& fields)
+    : QObject(&window),
+      window(window),
+      view(view),
+      model(model),
+      fields(fields),
+      folder(QDir::homePath()) {
+  save = addAction(tr("&Save picture..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(save, &QAction::triggered, this, &PictureActions::savePicture);
+  copy = addAction(tr("&Copy values"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  connect(copy, &QAction::triggered, this, &PictureActions::copyValues);
+  legend = addAction(tr("&Legend"), QKeySequence(Qt::Key_F3));
+  connect(legend, &QAction::triggered, this, &PictureActions::showLegend);
+
+  const ProbeStep steps[] = {
+      {QT_TR_NOOP("Probe 1 pixel left"), Qt::CTRL | Qt::Key_Left, -1, 0},
+      {QT_TR_NOOP("Probe 1 pixel right"), Qt::CTRL | Qt::Key_Right, 1, 0},
+      {QT_TR_NOOP("Probe 1 pixel up"), Qt::CTRL | Qt::Key_Up, 0, -1},
+      {QT_TR_NOOP("Probe 1 pixel down"), Qt::CTRL | Qt::Key_Down, 0, 1},
+      {QT_TR_NOOP("Probe 10 pixels left"), Qt::CTRL | Qt::SHIFT | Qt::Key_Left, -10, 0},
+      {QT_TR_NOOP("Probe 10 pixels right"), Qt::CTRL | Qt::SHIFT | Qt::Key_Right, 10, 0},
+      {QT_TR_NOOP("Probe 10 pixels up"), Qt::CTRL | Qt::SHIFT | Qt::Key_Up, 0, -10},
+      {QT_TR_NOOP("Probe 10 pixels down"), Qt::CTRL | Qt::SHIFT | Qt::Key_Down, 0, 10},
+  };
+  for (std::size_t i = 0; i < probes.size(); ++i) {
+    const ProbeStep& step = steps[i];
+    probes[i] = addAction(tr(step.text), QKeySequence(step.key));
+    connect(probes[i], &QAction::triggered, this,
+            [this, dx = step.dx, dy = step.dy] { this->view.moveProbeBy(dx, dy); });
+  }
+}
+
+QAction* PictureActions::addAction(const QString& text, const QKeySequence& key) {
+  auto* action = new QAction(text, &window);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  window.addAction(action);
+  return action;
+}
+
+void PictureActions::addTo(QMenu& menu) const {
+  menu.addSeparator();
+  menu.addAction(save);
+  menu.addAction(copy);
+  QMenu* probing = menu.addMenu(tr("&Probe with the keyboard"));
+  for (QAction* step : probes) probing->addAction(step);
+  menu.addAction(legend);
+}
+
+QString PictureActions::defaultFileName() const {
+  return QString::fromStdString(pictureFileName(model.deriveFreeStream().mach, model.angle));
+}
+
+void PictureActions::savePicture() {
+  // The frame of the moment the teacher asked: the animation goes on behind the dialog.
+  const QImage frame = view.screenImage().copy();
+  QFileDialog dialog(&window, tr("Save picture"), QDir(folder).filePath(defaultFileName()),
+                     tr("PNG pictures (*.png)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("png"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString path = dialog.selectedFiles().constFirst();
+  if (savePictureAs(frame, path)) folder = QFileInfo(path).absolutePath();
+}
+
+bool PictureActions::savePictureAs(const QImage& frame, const QString& path) {
+  const QByteArray png = encodedPng(frame);
+  std::string problem =
+      png.isEmpty() ? std::string("the picture could not be encoded as PNG")
+                    : replaceFileWhole(
+                          QFile::encodeName(path).toStdString(),
+                          std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+  if (problem.empty()) return true;
+  QMessageBox::warning(&window, tr("Save picture"),
+                       tr("The picture was not saved to %1: %2.")
+                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(problem)));
+  return false;
+}
+
+void PictureActions::copyValues() {
+  const std::optional<QPoint> at = view.probedPoint();
+  const std::optional<ProbedPoint> probed =
+      at ? std::optional(ProbedPoint{at->x(), at->y()}) : std::nullopt;
+  const std::string table = valuesTable(fields, model, probed, makeTheoryReport(model));
+  QGuiApplication::clipboard()->setText(QString::fromStdString(table));
+}
+
+void PictureActions::showLegend() {
+  if (!legendBox) {
+    legendBox = new LegendWindow(&window);
+    // Beside the window, not over the picture, where the screen has room.
+    legendBox->adjustSize();
+    const QRect frame = window.frameGeometry();
+    const QRect room = window.screen() ? window.screen()->availableGeometry() : QRect();
+    const QPoint left = frame.topLeft() - QPoint(legendBox->width() + 8, 0);
+    for (const QPoint& at : {frame.topRight() + QPoint(8, 0), left}) {
+      if (room.contains(QRect(at, legendBox->size()))) {
+        legendBox->move(at);
+        break;
+      }
+    }
+  }
+  legendBox->show();
+  legendBox->raise();
+  legendBox->activateWindow();
+}

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a teacher does with the picture besides watching it: save the frame as a PNG, copy
+// the values as a table, move the probe with the keyboard and open the legend. Each is an
+// action with its key, active anywhere in the window and offered in its context menu.
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class FieldTexts;
+class FlowModel;
+class FlowView;
+class LegendWindow;
+class QAction;
+class QImage;
+class QMenu;
+class QWidget;
+
+class PictureActions final : public QObject {
+  Q_OBJECT
+
+ public:
+  PictureActions(QWidget& window, FlowView& view, FlowModel& model, const FieldTexts& fields);
+
+  // A separator, then the items of this group.
+  void addTo(QMenu& menu) const;
+
+  QAction& saveAction() const { return *save; }
+  QAction& copyAction() const { return *copy; }
+  QAction& legendAction() const { return *legend; }
+  // Left, right, up, down by one pixel, then the same by ten.
+  const std::array<QAction*, 8>& probeActions() const { return probes; }
+
+  // The name the save dialog offers: M₁ and α of the flow shown.
+  QString defaultFileName() const;
+  // Asks for a file name and saves the frame shown when the item was chosen.
+  void savePicture();
+  // Writes `frame` to `path` as a PNG, whole or not at all; a failure is told in a message
+  // box with its cause. True when the file was written.
+  bool savePictureAs(const QImage& frame, const QString& path);
+  // The values table onto the clipboard.
+  void copyValues();
+  // The legend, made on first use.
+  void showLegend();
+  // Null until the legend is first opened.
+  LegendWindow* legendWindow() const { return legendBox; }
+
+ private:
+  QAction* addAction(const QString& text, const QKeySequence& key);
+
+  QWidget& window;
+  FlowView& view;
+  FlowModel& model;
+  const FieldTexts& fields;
+  QAction* save = nullptr;  // every action and the legend are owned by the window
+  QAction* copy = nullptr;
+  QAction* legend = nullptr;
+  std::array<QAction*, 8> probes{};
+  LegendWindow* legendBox = nullptr;
+  QString folder;  // where the last picture went; the home folder at first
+};
