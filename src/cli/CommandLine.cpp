@@ -81,10 +81,12 @@ class Parser {
       value = std::string(name.substr(equals + 1));
       name = name.substr(0, equals);
     }
-    if (name == "--help" || name == "-h" || name == "--json") {
+    if (name == "--help" || name == "-h" || name == "--json" || name == "--version") {
       if (value) return fail("option " + std::string(name) + " takes no value"), 1;
       if (name == "--json") {
         result.json = true;
+      } else if (name == "--version") {
+        version = true;
       } else {
         help = true;
       }
@@ -123,6 +125,10 @@ class Parser {
   void finish() {
     if (help) {
       result.action = Invocation::Action::Help;
+      return;
+    }
+    if (version) {
+      result.action = Invocation::Action::Version;
       return;
     }
     if (!firstError.empty()) {
@@ -197,6 +203,7 @@ class Parser {
   std::optional<std::string> outputFile;
   std::string firstError;
   bool help = false;
+  bool version = false;
 };
 
 }  // namespace
@@ -241,6 +248,7 @@ Options:
   --angle DEG         then set the angle of attack to DEG degrees, clamped to 0..75
   --ticks N           then run N animation ticks (default 0)
   --json              print one JSON document instead of aligned text
+  --version           print the version and exit
   -h, --help          print this help and exit
 
 Commands:

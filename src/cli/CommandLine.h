@@ -11,7 +11,7 @@
 enum class Command { Freestream, Sample, Zones, Streamlines, Tracers, Render, Theory };
 
 struct Invocation {
-  enum class Action { Run, Help, Error };
+  enum class Action { Run, Help, Version, Error };
 
   Action action = Action::Run;
   std::string error;  // one line naming the problem, for Action::Error
