@@ -27,7 +27,7 @@ QString unreachableDisplay() {
 struct ProgramCase {
   const char* name;
   QStringList arguments;
-  // Environment changes on top of one without any display; an empty value removes.
+  // Variables set on top of an environment without any display.
   std::vector<std::pair<QString, QString>> environment;
   int exitCode;
   std::string out;  // exact
@@ -60,6 +60,12 @@ TEST(Program, AnswersWithoutADisplayAndFailsInOneLine) {
       {"no display set",
        {},
        {},
+       1,
+       "",
+       "zerkon: cannot connect to the display: DISPLAY is not set\n"},
+      {"empty display",
+       {},
+       {{"DISPLAY", ""}},
        1,
        "",
        "zerkon: cannot connect to the display: DISPLAY is not set\n"},
