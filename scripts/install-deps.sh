@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages zerkon needs to build and test, when missing.
 # Idempotent and quiet when everything is present; as root it installs
-# directly, otherwise through sudo.
+# directly, otherwise through sudo; without either it says in one line what to run.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core clang-format clang-tidy)
+  qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core clang-format clang-tidy
+  help2man desktop-file-utils)
 # Extra packages named on the command line (for example the Xvfb tools).
 packages+=("$@")
 
@@ -17,9 +18,15 @@ for p in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+if [[ $(id -u) -ne 0 ]]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "install-deps.sh: packages missing; as root run: apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -85,12 +85,15 @@ class Parser {
       value = std::string(name.substr(equals + 1));
       name = name.substr(0, equals);
     }
-    if (name == "--help" || name == "-h" || name == "--json" || name == "--csv") {
+    if (name == "--help" || name == "-h" || name == "--json" || name == "--csv" ||
+        name == "--version") {
       if (value) return fail("option " + std::string(name) + " takes no value"), 1;
       if (name == "--json") {
         result.json = true;
       } else if (name == "--csv") {
         result.csv = true;
+      } else if (name == "--version") {
+        version = true;
       } else {
         help = true;
       }
@@ -129,6 +132,10 @@ class Parser {
   void finish() {
     if (help) {
       result.action = Invocation::Action::Help;
+      return;
+    }
+    if (version) {
+      result.action = Invocation::Action::Version;
       return;
     }
     if (!firstError.empty()) {
@@ -231,6 +238,7 @@ class Parser {
   std::string firstError;
   bool help = false;
   bool sweepOptionGiven = false;
+  bool version = false;
 };
 
 }  // namespace
@@ -281,6 +289,7 @@ Options:
   --to DEG            sweep only: the last angle of attack (default 75)
   --step DEG          sweep only: the step between angles, positive (default 1); at most
                       100000 angles
+  --version           print the version and exit
   -h, --help          print this help and exit
 
 Commands:

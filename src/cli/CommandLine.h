@@ -22,7 +22,7 @@ enum class Command {
 };
 
 struct Invocation {
-  enum class Action { Run, Help, Error };
+  enum class Action { Run, Help, Version, Error };
 
   Action action = Action::Run;
   std::string error;  // one line naming the problem, for Action::Error

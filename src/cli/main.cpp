@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Version.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ProgressLine.h"
@@ -122,6 +123,10 @@ int main(int argc, char** argv) try {
   if (call.action == Invocation::Action::Help) {
     const std::string help = helpText();
     return writeToStdout(help.data(), help.size());
+  }
+  if (call.action == Invocation::Action::Version) {
+    const std::string line = "zerkon-cli " + std::string(kVersion) + "\n";
+    return writeToStdout(line.data(), line.size());
   }
   if (call.action == Invocation::Action::Error) return fail(call.error);
 

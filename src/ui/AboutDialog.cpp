@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/Version.h"
 #include "ui/FlowApp.h"
 
 namespace {
@@ -35,7 +36,26 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
                           this);
   text->setWordWrap(true);
   text->setMinimumWidth(280);
-  row->addWidget(text, 1);
+  auto* column = new QVBoxLayout;
+  row->addLayout(column, 1);
+  column->addWidget(text);
+
+  auto* version = new QLabel(
+      tr("zerkon %1")
+          .arg(QString::fromLatin1(kVersion.data(), static_cast<qsizetype>(kVersion.size()))),
+      this);
+  version->setObjectName(QStringLiteral("version"));
+  column->addWidget(version);
+  // Plain text: the licence is read, not followed as a link.
+  auto* licence = new QLabel(tr("Copyright © 2026 the zerkon developers.\n"
+                                "Free software under the GNU General Public License, version 3 "
+                                "or (at your option) any later version (GPL-3.0-or-later). It "
+                                "comes with ABSOLUTELY NO WARRANTY."),
+                             this);
+  licence->setObjectName(QStringLiteral("licence"));
+  licence->setTextFormat(Qt::PlainText);
+  licence->setWordWrap(true);
+  column->addWidget(licence);
 
   ok = new QPushButton(tr("OK"), this);
   ok->setDefault(true);

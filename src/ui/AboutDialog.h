@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The About box: the program's icon, what it is for, and OK.
+// The About box: the program's icon, what it is for, its version and licence, and OK.
 
 #include <QDialog>
 

@@ -1,18 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FlowApp.h"
 
-#include <QPainter>
-#include <QPen>
-#include <QPolygonF>
+#include <QByteArray>
+#include <QFile>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "app/Version.h"
 
 namespace {
-constexpr auto kIconResource = ":/icons/zerkon.svg";
-constexpr qreal kViewBox = 64.0;  // the drawing's coordinates, as in the SVG
+constexpr auto kSvgResource = ":/icons/zerkon.svg";
+constexpr std::array kPngSizes{16, 32, 48, 64, 128, 256};  // pixels, as installed
 
 std::string nameFrom(int argc, char** argv) {
   if (argc > 0 && argv != nullptr && argv[0] != nullptr && argv[0][0] != '\0') return argv[0];
   return "zerkon";
 }
+
+// The display connection's state: one connection per process, and Qt's message handler is a
+// plain function.
+struct HeldMessage {
+  QtMsgType type;
+  QString text;
+};
+bool connecting = false;
+std::string platformAsked;
+std::string displayAsked;
+std::vector<HeldMessage> held;
+QtMessageHandler previousHandler = nullptr;
+
+bool fatalByEnvironment(QtMsgType type) {
+  const bool warnings = qEnvironmentVariableIsSet("QT_FATAL_WARNINGS");
+  return (type == QtWarningMsg && warnings) ||
+         (type == QtCriticalMsg && (warnings || qEnvironmentVariableIsSet("QT_FATAL_CRITICALS")));
+}
+
+void releaseHeld() {
+  connecting = false;
+  qInstallMessageHandler(previousHandler);
+  for (const HeldMessage& m : std::exchange(held, {})) {
+    previousHandler(m.type, QMessageLogContext(), m.text);
+  }
+}
+
+void holdWhileConnecting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (!connecting) {
+    previousHandler(type, context, text);
+    return;
+  }
+  if (type == QtFatalMsg) {
+    // The only fatal message while the application object is made: no platform could start.
+    std::fprintf(stderr, "zerkon: %s\n", noDisplayMessage(platformAsked, displayAsked).c_str());
+    std::fflush(stderr);
+    std::_Exit(DisplayConnection::kNoDisplay);
+  }
+  if (fatalByEnvironment(type)) {
+    // Qt aborts after this message, as the user asked: let everything be seen first.
+    releaseHeld();
+    previousHandler(type, context, text);
+    return;
+  }
+  held.push_back({type, text});
+}
+
 }  // namespace
 
 // Outside any namespace: the resource initialiser is declared at file scope.
@@ -20,50 +72,44 @@ static void loadIconResource() {
   Q_INIT_RESOURCE(zerkon);
 }
 
-QPixmap drawnIcon(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(size / kViewBox, size / kViewBox);
-
-  // The same shapes, colours and strokes as icons/zerkon.svg.
-  painter.setPen(QPen(QColor(0x9a, 0xb4, 0xd0), 1.0));
-  painter.setBrush(QColor(0xee, 0xf4, 0xfb));
-  painter.drawRoundedRect(QRectF(2, 2, 60, 60), 8, 8);
-
-  painter.setPen(QPen(QColor(0x4a, 0x90, 0x4a), 1.5, Qt::SolidLine, Qt::RoundCap));
-  painter.drawLine(QPointF(4, 16), QPointF(12, 16));
-  painter.drawLine(QPointF(4, 44), QPointF(12, 44));
-
-  painter.setPen(QPen(QColor(0x70, 0x70, 0x70), 1.5, Qt::SolidLine, Qt::RoundCap));
-  painter.drawLine(QPointF(16, 22), QPointF(30, 5));
-  painter.drawLine(QPointF(16, 22), QPointF(42, 6));
-  painter.drawLine(QPointF(16, 22), QPointF(54, 10));
-
-  QPen shock(QColor(0xc0, 0x20, 0x20), 2.0, Qt::CustomDashLine, Qt::FlatCap);
-  shock.setDashPattern({2.0, 1.5});  // 4 and 3 units in the SVG, in pen widths here
-  painter.setPen(shock);
-  painter.drawLine(QPointF(16, 22), QPointF(46, 58));
-
-  painter.setPen(QPen(QColor(0x00, 0x00, 0xff), 4.0, Qt::SolidLine, Qt::RoundCap));
-  painter.drawLine(QPointF(16, 22), QPointF(50, 40));
-  return pixmap;
-}
-
 QIcon applicationIcon() {
   loadIconResource();
-  QIcon icon(QString::fromLatin1(kIconResource));
-  // Without the SVG plugin the icon exists but renders nothing.
-  if (!icon.pixmap(64, 64).isNull()) return icon;
-  QIcon drawn;
-  for (const int size : {16, 22, 32, 48, 64, 128}) drawn.addPixmap(drawnIcon(size));
-  return drawn;
+  QIcon icon;
+  for (const int size : kPngSizes)
+    icon.addFile(QStringLiteral(":/icons/zerkon-%1.png").arg(size), QSize(size, size));
+  // Without the SVG plugin the scalable drawing would render nothing; the PNGs serve then.
+  const QIcon scalable(QString::fromLatin1(kSvgResource));
+  if (!scalable.pixmap(64, 64).isNull()) icon.addFile(QString::fromLatin1(kSvgResource));
+  return icon;
 }
 
-FlowApp::FlowApp(int argc, char** argv) : programName(nameFrom(argc, argv)) {
+std::string noDisplayMessage(std::string_view platform, std::string_view display) {
+  const std::string_view name = platform.substr(0, platform.find(':'));
+  if (!name.empty() && name != "xcb")
+    return "cannot connect to the display: the platform " + quotedArgument(name) +
+           " is not available";
+  if (display.empty()) return "cannot connect to the display: DISPLAY is not set";
+  return "cannot connect to the display " + quotedArgument(display);
+}
+
+DisplayConnection::DisplayConnection() {
+  // Read now: Qt consumes the platform variable while it starts.
+  platformAsked = qgetenv("QT_QPA_PLATFORM").toStdString();
+  displayAsked = qgetenv("DISPLAY").toStdString();
+  connecting = true;
+  previousHandler = qInstallMessageHandler(holdWhileConnecting);
+}
+
+void DisplayConnection::established() {
+  if (connecting) releaseHeld();
+}
+
+FlowApp::FlowApp(int argc, char** argv, Language language)
+    : programName(nameFrom(argc, argv)), chosenLanguage(language) {
+  display.established();
   QApplication::setApplicationName(QStringLiteral("zerkon"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("zerkon"));
+  QApplication::setApplicationVersion(QString::fromLatin1(kVersion.data(), kVersion.size()));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
   QApplication::setWindowIcon(applicationIcon());
 }
 

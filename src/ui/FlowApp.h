@@ -2,37 +2,63 @@
 #pragma once
 // The program: one application object, the one flow model and the window
 // that shows it. The model is made before the window and outlives it.
-// Nothing is read from or written to disk, and there are no options.
+// Nothing is read from or written to disk; the options are read before this
+// object is made (ui/WindowCommandLine.h).
 
 #include <QApplication>
 #include <QIcon>
-#include <QPixmap>
+#include <QString>
+#include <QStringList>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "model/FlowModel.h"
 #include "ui/MainDialog.h"
+#include "ui/WindowCommandLine.h"
 
-// The program's icon: the SVG drawing from the resources, or the same
-// drawing painted here when no SVG reader is installed.
+// The desktop entry's and the metainfo's name, without ".desktop".
+inline constexpr auto kDesktopId = "org.example.zerkon";
+
+// The program's icon: the PNG sizes from the resources, and the SVG drawing where an SVG
+// reader is installed.
 QIcon applicationIcon();
-// The icon's drawing painted directly, `size` pixels square.
-QPixmap drawnIcon(int size);
+
+// While the application object connects to the display, Qt's messages are held back. When
+// no display can be reached Qt gives up with a fatal message: the program then says why in
+// one line and exits with status 1 instead of aborting.
+class DisplayConnection {
+ public:
+  static constexpr int kNoDisplay = 1;  // exit status
+
+  DisplayConnection();
+  DisplayConnection(const DisplayConnection&) = delete;
+  DisplayConnection& operator=(const DisplayConnection&) = delete;
+  // Connected: Qt's held messages are passed on as usual.
+  void established();
+};
+
+// Why no display could be reached, for the QT_QPA_PLATFORM and DISPLAY the program started with.
+std::string noDisplayMessage(std::string_view platform, std::string_view display);
 
 class FlowApp {
  public:
   // Only the program name is handed on to Qt.
-  FlowApp(int argc, char** argv);
+  FlowApp(int argc, char** argv, Language language = Language::System);
 
   // Shows the window; returns when it is closed.
   int run();
 
   MainDialog& window() { return dialog; }
+  // What --language asked for; System when the locale decides.
+  Language language() const { return chosenLanguage; }
 
  private:
   std::string programName;
   std::array<char*, 2> arguments{programName.data(), nullptr};
   int argumentCount = 1;
+  Language chosenLanguage;
+  DisplayConnection display;  // before the application object, which connects
   QApplication application{argumentCount, arguments.data()};
   FlowModel model;
   MainDialog dialog{model};

@@ -9,6 +9,7 @@
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
 #include "platform/VectorState.h"
+#include "view/SceneFont.h"
 #include "view/ViewHost.h"
 
 namespace {
@@ -30,7 +31,7 @@ void FlowAnimation::attach(int width, int height) {
   model.setView(width, height);
   Canvas& canvas = host.frameCanvas();
   canvas.setTransparentBackground();
-  canvas.selectFont(Font{"Verdana", 70});
+  canvas.selectFont(Font{kSceneFontFace, 70});
   // The start-up angle: the leading edge points at the top-left corner.
   onMouseMove(kLeftButton, 0, 0);
   tracerList.resize(kTracerCount);

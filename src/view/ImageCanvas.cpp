@@ -10,6 +10,8 @@
 #include <numbers>
 #include <utility>
 
+#include "view/SceneFont.h"
+
 namespace {
 
 // One period of each broken pen, pixel by pixel: dash 18 on, 6 off;
@@ -134,9 +136,14 @@ void ImageCanvas::selectFont(const Font& font) {
   finishText();
   font_ = font;
   qFont_ = QFont();
+  loadSceneFont();
   if (!font.face.empty()) qFont_.setFamily(QString::fromStdString(font.face));
   // Where the face is missing, any sans face looks closer than a serif one.
   qFont_.setStyleHint(QFont::SansSerif);
+  // The font configuration would otherwise choose the hinting and the kind of
+  // anti-aliasing, and with them the pixels of every label.
+  qFont_.setHintingPreference(QFont::PreferVerticalHinting);
+  qFont_.setStyleStrategy(QFont::NoSubpixelAntialias);
   if (font.tenthsOfPoint > 0) {
     // Points at 96 dots per inch, whatever the screen claims, so that the
     // picture's layout is the same everywhere.

@@ -36,7 +36,7 @@ TEST(FlowAnimation, AttachSetsTheStartUpAngleTowardsTheTopLeftCorner) {
   EXPECT_TRUE(s.host.probes.empty());
   EXPECT_EQ(s.host.timer, std::vector<int>{25});
   EXPECT_EQ(s.host.canvas.calls[0], "transparent");
-  EXPECT_EQ(s.host.canvas.calls[1], "font Verdana 70");
+  EXPECT_EQ(s.host.canvas.calls[1], "font DejaVu Sans 70");
 }
 
 TEST(FlowAnimation, RespawnedTracersWaitLeftOfThePicture) {
