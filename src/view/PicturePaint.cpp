@@ -22,32 +22,31 @@ void PicturePainter::paint(QPainter& painter, const QImage& image, int percent,
     painter.drawImage(exposed, image, exposed);
     return;
   }
-  if (percent == 200 && image.depth() == 32) {
-    paintDoubled(painter, image, exposed);
+  if (percent != 200 || image.format() != QImage::Format_RGB32) {
+    // In between, nearest pixels would make lines and dots uneven: smoothed.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const QSize size(image.width() * percent / 100, image.height() * percent / 100);
+    painter.drawImage(QRect(QPoint(0, 0), size), image);
     return;
   }
-  // In between, nearest pixels would make lines and dots uneven: smoothed.
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   const QSize size(image.width() * percent / 100, image.height() * percent / 100);
-  painter.drawImage(QRect(QPoint(0, 0), size), image);
+  if (zoomed.size() != size) zoomed = QImage(size, QImage::Format_RGB32);
+  const QRect wanted = exposed.intersected(zoomed.rect());
+  if (wanted.isEmpty()) return;
+  double2x(image, wanted);
+  painter.drawImage(wanted, zoomed, wanted);
 }
 
-void PicturePainter::paintDoubled(QPainter& painter, const QImage& image, const QRect& exposed) {
-  const QSize size = image.size() * 2;
-  if (doubled.size() != size || doubled.format() != image.format())
-    doubled = QImage(size, image.format());
-  const QRect wanted = exposed.intersected(doubled.rect());
-  if (wanted.isEmpty()) return;
-  // Only the picture rows under the exposed part.
+void PicturePainter::double2x(const QImage& image, const QRect& wanted) {
+  // Only the picture rows under the exposed part; each pixel becomes a square of four.
   const int first = wanted.top() / 2;
   const int last = std::min(wanted.bottom() / 2, image.height() - 1);
   const int width = image.width();
-  const auto rowBytes = static_cast<std::size_t>(size.width()) * sizeof(std::uint32_t);
+  const auto rowBytes = static_cast<std::size_t>(zoomed.bytesPerLine());
   for (int y = first; y <= last; ++y) {
     const auto* from = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-    auto* to = reinterpret_cast<std::uint32_t*>(doubled.scanLine(2 * y));
+    auto* to = reinterpret_cast<std::uint32_t*>(zoomed.scanLine(2 * y));
     for (int x = 0; x < width; ++x) to[2 * x] = to[2 * x + 1] = from[x];
-    std::memcpy(doubled.scanLine(2 * y + 1), to, rowBytes);
+    std::memcpy(zoomed.scanLine(2 * y + 1), to, rowBytes);
   }
-  painter.drawImage(wanted, doubled, wanted);
 }

@@ -17,13 +17,14 @@ class PicturePainter {
   // Paints `image` scaled to `percent` per cent with its top-left corner at
   // the painter's origin; `exposed` is the part of the target that must be
   // painted. At 100 % that part is copied pixel for pixel; a null image
-  // paints white.
+  // paints white. At 200 % an RGB32 image is doubled by hand into a kept
+  // buffer: a painter's scaled copy costs about twice as much. Other zooms
+  // are smoothed by the painter.
   void paint(QPainter& painter, const QImage& image, int percent, const QRect& exposed);
 
  private:
-  // At 200 % every pixel becomes a square of four, by hand into `doubled`:
-  // a painter's scaled copy costs several times as much.
-  void paintDoubled(QPainter& painter, const QImage& image, const QRect& exposed);
+  // Fills the rows of `zoomed` under `wanted`: each pixel becomes a square of four.
+  void double2x(const QImage& image, const QRect& wanted);
 
-  QImage doubled;  // the picture at twice its size, kept from frame to frame
+  QImage zoomed;  // the picture at 200 %, kept from frame to frame
 };
