@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -41,12 +42,12 @@ void PicturePainter::double2x(const QImage& image, const QRect& wanted) {
   // Only the picture rows under the exposed part; each pixel becomes a square of four.
   const int first = wanted.top() / 2;
   const int last = std::min(wanted.bottom() / 2, image.height() - 1);
-  const int width = image.width();
+  const auto width = static_cast<std::ptrdiff_t>(image.width());
   const auto rowBytes = static_cast<std::size_t>(zoomed.bytesPerLine());
   for (int y = first; y <= last; ++y) {
     const auto* from = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
     auto* to = reinterpret_cast<std::uint32_t*>(zoomed.scanLine(2 * y));
-    for (int x = 0; x < width; ++x) to[2 * x] = to[2 * x + 1] = from[x];
+    for (std::ptrdiff_t x = 0; x < width; ++x) to[2 * x] = to[2 * x + 1] = from[x];
     std::memcpy(zoomed.scanLine(2 * y + 1), to, rowBytes);
   }
 }
