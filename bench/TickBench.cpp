@@ -7,12 +7,15 @@
 #include <unistd.h>
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <string_view>
 #include <vector>
 
 #include "RunSummary.h"
 #include "cli/Session.h"
 #include "support/AllocationCounter.h"
+#include "view/PicturePaint.h"
 
 namespace {
 // The window's start-up session with `tracers` tracers, after 50 ticks.
@@ -92,6 +95,21 @@ void BM_WholeTick(benchmark::State& state) {
   measure(state, [&] { s.animation.onTick(); });
 }
 
+// A whole tick and the paint that puts its frame on screen at a zoom (per cent), into an
+// image of the zoomed size as the window's backing store would be.
+void BM_ZoomedTick(benchmark::State& state) {
+  WarmSession& s = defaultSession();
+  const int percent = static_cast<int>(state.range(0));
+  QImage screen(zoomedPictureSize(percent), QImage::Format_RGB32);
+  const QRect all(QPoint(0, 0), screen.size());
+  PicturePainter picture;
+  measure(state, [&] {
+    s.animation.onTick();
+    QPainter painter(&screen);
+    picture.paint(painter, s.session.host().screenImage(), percent, all);
+  });
+}
+
 void BM_Retrace(benchmark::State& state) {
   WarmSession& s = defaultSession();
   measure(state, [&] { s.animation.retrace(); });
@@ -118,6 +136,13 @@ BENCHMARK(BM_ZonePassAndStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BareStepFloor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Compose)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WholeTick)->Unit(benchmark::kMicrosecond);
+// The painter may spread a scaled copy over threads: count the whole process.
+BENCHMARK(BM_ZoomedTick)
+    ->Arg(100)
+    ->Arg(150)
+    ->Arg(200)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Retrace)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Probe)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_ZonePassPerTracer)

@@ -114,7 +114,7 @@ FlowApp::FlowApp(int argc, char** argv, Language language)
 }
 
 int FlowApp::run() {
-  // Escape, the close box and every other way of closing the window end the program.
+  // The close box, Alt+F4, Quit and every other way of closing the window end the program.
   QObject::connect(&dialog, &QDialog::finished, &application, &QCoreApplication::quit,
                    Qt::QueuedConnection);
   dialog.show();

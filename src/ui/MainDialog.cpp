@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <algorithm>
@@ -16,6 +18,8 @@
 #include "ui/PictureActions.h"
 #include "ui/RegimeLabel.h"
 #include "ui/TheoryWindow.h"
+#include "ui/ViewActions.h"
+#include "ui/WindowPlacement.h"
 #include "ui_MainDialog.h"
 
 void WidgetFieldTexts::bind(FieldId id, NumberField* field) {
@@ -99,6 +103,7 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   ui->mainLayout->insertWidget(1, regime);
   pictures = new PictureActions(*this, view, model, fields);
   connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshRegime);
+  controls = new ViewActions(*this, view);
 
   setWindowIcon(applicationIcon());
   SessionOptions start;
@@ -106,6 +111,7 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   start.height = view.height();
   startSession(start, fields, model, view.animation());
   refreshRegime();
+  for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1}) input->markApplied();
 }
 
 MainDialog::~MainDialog() {
@@ -123,19 +129,62 @@ void MainDialog::showAbout() {
 }
 
 void MainDialog::showTheory() {
-  if (!theory) {
-    theory = new TheoryWindow(model, this);
-    // Beside the picture when the screen has room; otherwise where the platform puts it.
-    theory->adjustSize();
-    const QPoint beside = frameGeometry().topRight() + QPoint(8, 0);
-    if (screen() && screen()->availableGeometry().contains(QRect(beside, theory->size())))
-      theory->move(beside);
-  }
+  if (!theory) theory = new TheoryWindow(model, this);
   // It was not kept up to date while hidden.
   theory->refresh();
+  if (!theory->isVisible()) {
+    theory->adjustSize();
+    placeTheory();
+  }
   theory->show();
   theory->raise();
   theory->activateWindow();
+}
+
+void MainDialog::placeTheory() {
+  if (!screen()) return;
+  // Before it is first shown the window has no frame yet: take this window's.
+  const QRect frame = frameGeometry();
+  const QRect inner = geometry();
+  const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                         frame.right() - inner.right(), frame.bottom() - inner.bottom());
+  const QSize size =
+      theory->isVisible() ? theory->frameGeometry().size() : theory->size().grownBy(margins);
+  constexpr int kGap = 8;  // pixels between the two frames
+  theory->move(besidePosition(frame, size, screen()->availableGeometry(), kGap));
+}
+
+void MainDialog::setZoom(int percent) {
+  if (percent == view.zoom()) return;
+  view.setZoom(percent);
+  if (view.zoom() != percent) return;  // not a zoom level
+  windowZoom.apply(*this, &view, percent);
+  // The new minimum sizes reach the layouts as posted requests: take them in now, so the
+  // window has its new size before anything is placed beside it.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  layout()->activate();
+  adjustSize();
+  keepOnScreen();
+  if (theory && theory->isVisible()) placeTheory();
+}
+
+void MainDialog::keepOnScreen() {
+  if (!screen() || !isVisible()) return;
+  // The window grows from its top-left corner: move it back as far as the screen needs,
+  // never past the screen's top-left corner.
+  const QRect room = screen()->availableGeometry();
+  const QRect frame = frameGeometry();
+  const int x = std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width()));
+  const int y = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height()));
+  if (QPoint(x, y) != frame.topLeft()) move(x, y);
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void MainDialog::refreshTheory() {
@@ -156,6 +205,9 @@ void MainDialog::applyFreeStream() {
   if (!view.isAttached()) return;
   recomputeFreeStream(fields, model);
   view.animation().retrace();
+  // Tracers a missing free stream stopped would otherwise stand in the picture for good.
+  view.animation().respawnStalled();
+  view.redrawIfPaused();
   refreshTheory();
   refreshRegime();
 }
@@ -171,4 +223,5 @@ void MainDialog::addMenuItems(QMenu& menu) const {
   menu.addAction(theoryItem);
   menu.addAction(about);
   pictures->addTo(menu);
+  controls->addTo(menu);
 }

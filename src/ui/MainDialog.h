@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/FieldLogic.h"
+#include "ui/WindowZoom.h"
 #include "view/FlowView.h"
 
 class FlowModel;
@@ -18,6 +19,7 @@ class QAction;
 class QMenu;
 class RegimeLabel;
 class TheoryWindow;
+class ViewActions;
 
 namespace Ui {
 class MainDialog;
@@ -54,11 +56,21 @@ class MainDialog final : public QDialog {
 
   // The About box, modal; the animation rests while it is open.
   void showAbout();
-  // The theory window, non-modal, made on first use and brought up to date as it opens.
+  // The theory window, non-modal, made on first use and brought up to date as it opens
+  // beside this window.
   void showTheory();
+
+  // Pause, step, restart, zoom and quit, with their keys.
+  const ViewActions& viewActions() const { return *controls; }
+  // The picture and the window's fonts at one of FlowView::kZoomLevels; the numbers stay.
+  void setZoom(int percent);
+  int zoom() const { return view.zoom(); }
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // Escape never closes the window: a field puts back its applied text, elsewhere
+  // nothing happens.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // V1, T1 or P1 was left or confirmed with Enter.
@@ -69,6 +81,10 @@ class MainDialog final : public QDialog {
   void refreshTheory();
   // The regime line is always shown, so it follows every turn and every free stream.
   void refreshRegime();
+  // Puts a shown theory window beside this one.
+  void placeTheory();
+  // After a zoom: as much of the window on its screen as fits.
+  void keepOnScreen();
 
   FlowModel& model;
   std::unique_ptr<Ui::MainDialog> ui;
@@ -81,4 +97,6 @@ class MainDialog final : public QDialog {
   // The regime line and the picture's tools, both owned by this window.
   RegimeLabel* regime = nullptr;
   PictureActions* pictures = nullptr;
+  ViewActions* controls = nullptr;  // owned by this window
+  WindowZoom windowZoom;
 };

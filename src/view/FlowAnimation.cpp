@@ -2,6 +2,7 @@
 #include "view/FlowAnimation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <span>
 
@@ -18,6 +19,14 @@ constexpr double kEntrySpeed = 3.0;                      // pixels per step
 constexpr double kOffsetFactor = 3.0518509475997192e-6;  // 1/327670: up to W/10 left
 constexpr double kTenth = 0.1;
 constexpr double kThirtieth = 0.03333333333333333;
+
+// A particle that can no longer move on its own: no speed at all, or a speed
+// or place that is not a number any more (no bound test ever fails on NaN).
+bool stalled(const Tracer& t) {
+  const bool finite =
+      std::isfinite(t.vx) && std::isfinite(t.vy) && std::isfinite(t.x) && std::isfinite(t.y);
+  return !finite || (t.vx == 0.0 && t.vy == 0.0);
+}
 }  // namespace
 
 FlowAnimation::FlowAnimation(FlowModel& model, ViewHost& host) : model(model), host(host) {}
@@ -36,12 +45,29 @@ void FlowAnimation::attach(int width, int height) {
   onMouseMove(kLeftButton, 0, 0);
   tracerList.resize(kTracerCount);
   bubbleList.resize(kBubbleCount);
-  for (std::size_t i = 0; i < tracerList.size(); ++i) respawnTracer(i);
-  for (std::size_t i = 0; i < kBubbleCount; ++i) {
-    bubbleList[i] = std::make_unique<PressureBubble>();
-    respawnBubble(i);
-  }
+  for (auto& b : bubbleList) b = std::make_unique<PressureBubble>();
+  respawnAll();
   host.startTimer(kStartInterval);
+}
+
+void FlowAnimation::respawnAll() {
+  for (std::size_t i = 0; i < tracerList.size(); ++i) respawnTracer(i);
+  for (std::size_t i = 0; i < bubbleList.size(); ++i) respawnBubble(i);
+}
+
+std::size_t FlowAnimation::respawnStalled() {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < tracerList.size(); ++i) {
+    if (!stalled(tracerList[i])) continue;
+    respawnTracer(i);
+    ++count;
+  }
+  for (std::size_t i = 0; i < bubbleList.size(); ++i) {
+    if (!bubbleList[i] || !stalled(*bubbleList[i])) continue;
+    respawnBubble(i);
+    ++count;
+  }
+  return count;
 }
 
 void FlowAnimation::setTimerEnabled(bool on) {

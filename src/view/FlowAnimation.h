@@ -67,6 +67,13 @@ class FlowAnimation {
 
   void respawnTracer(std::size_t i);
   void respawnBubble(std::size_t i);
+  // Every tracer and bubble, in the start-up order, from the session's one
+  // random sequence.
+  void respawnAll();
+  // Respawns, in index order, every tracer and bubble whose velocity is zero
+  // or not finite (a vanished or broken free stream stopped it where it was:
+  // it would never leave the picture). Returns how many were respawned.
+  std::size_t respawnStalled();
   void traceStreamline(std::size_t i);
 
   const TracerList& tracers() const { return tracerList; }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 
 #include "model/FlowModel.h"
@@ -66,11 +67,78 @@ void FlowView::present() {
 }
 
 void FlowView::startTimer(int intervalMs) {
-  frameTimer.start(intervalMs);
+  timerWanted = true;
+  frameTimer.setInterval(intervalMs);
+  frameTimer.stop();  // a start always restarts the period
+  updateTimer();
 }
 
 void FlowView::stopTimer() {
-  frameTimer.stop();
+  timerWanted = false;
+  updateTimer();
+}
+
+void FlowView::updateTimer() {
+  const bool run = timerWanted && !paused && !offScreen;
+  if (!run) {
+    frameTimer.stop();
+  } else if (!frameTimer.isActive()) {
+    frameTimer.start();  // at the interval it had
+  }
+}
+
+void FlowView::setPaused(bool on) {
+  if (paused == on) return;
+  paused = on;
+  updateTimer();
+  emit pausedChanged(paused);
+}
+
+bool FlowView::stepOnce() {
+  if (!paused || !isAttached()) return false;
+  flowAnimation.onTick();
+  return true;
+}
+
+void FlowView::restartParticles() {
+  if (!isAttached()) return;
+  flowAnimation.respawnAll();
+  redrawIfPaused();
+}
+
+void FlowView::redrawIfPaused() {
+  if (paused && isAttached()) flowAnimation.compose();
+}
+
+void FlowView::setZoom(int percent) {
+  if (std::find(std::begin(kZoomLevels), std::end(kZoomLevels), percent) == std::end(kZoomLevels))
+    return;
+  if (percent == zoomPercent) return;
+  zoomPercent = percent;
+  setFixedSize(zoomedPictureSize(percent));
+  update();
+  emit zoomChanged(percent);
+}
+
+QPoint FlowView::picturePoint(const QPointF& widgetPosition) const {
+  // At 100 % exactly the position the widget reports, rounded as before.
+  if (zoomPercent == 100) return widgetPosition.toPoint();
+  // Otherwise the picture pixel drawn under that screen pixel.
+  const double scale = 100.0 / zoomPercent;
+  return {static_cast<int>(std::floor(widgetPosition.x() * scale)),
+          static_cast<int>(std::floor(widgetPosition.y() * scale))};
+}
+
+void FlowView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  offScreen = false;
+  updateTimer();
+}
+
+void FlowView::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  offScreen = true;
+  updateTimer();
 }
 
 void FlowView::requestProbe(int x, int y) {
@@ -80,9 +148,12 @@ void FlowView::requestProbe(int x, int y) {
 
 void FlowView::moveProbeBy(int dx, int dy) {
   if (!isAttached()) return;
-  const QPoint from = probingByKeys && lastProbe ? *lastProbe : QPoint(width() / 2, height() / 2);
-  const QPoint to(std::clamp(from.x() + dx, 0, width() - 1),
-                  std::clamp(from.y() + dy, 0, height() - 1));
+  // In picture pixels, whatever the zoom.
+  const FlowModel& model = flowAnimation.flowModel();
+  const QPoint from = probingByKeys && lastProbe ? *lastProbe
+                                                 : QPoint(model.viewWidth / 2, model.viewHeight / 2);
+  const QPoint to(std::clamp(from.x() + dx, 0, model.viewWidth - 1),
+                  std::clamp(from.y() + dy, 0, model.viewHeight - 1));
   probingByKeys = true;
   requestProbe(to.x(), to.y());
   repaintMarker();
@@ -96,20 +167,20 @@ void FlowView::repaintMarker() {
 }
 
 void FlowView::paintEvent(QPaintEvent* event) {
-  if (isAttached() && !repaintAsked) {
+  // Paused, an expose shows the frame that is there: the picture stands still.
+  if (isAttached() && !repaintAsked && !paused) {
     painting = true;
     flowAnimation.onPaintRequest();
     painting = false;
   }
   repaintAsked = false;
   QPainter painter(this);
-  const QImage& image = screenImage();
-  if (image.isNull()) {
-    painter.fillRect(event->rect(), Qt::white);
-  } else {
-    painter.drawImage(event->rect(), image, event->rect());
+  picturePainter.paint(painter, screenImage(), zoomPercent, event->rect());
+  if (probingByKeys) {
+    // The crosshair is drawn in picture pixels, at the picture's zoom.
+    painter.scale(zoomPercent / 100.0, zoomPercent / 100.0);
+    drawProbeMarker(painter);
   }
-  if (probingByKeys) drawProbeMarker(painter);
 }
 
 void FlowView::drawProbeMarker(QPainter& painter) const {
@@ -139,11 +210,6 @@ void FlowView::mouseMoveEvent(QMouseEvent* event) {
     repaintMarker();
   }
   mouseAt = at;
-  forwardMouse(*event);
-}
-
-void FlowView::mousePressEvent(QMouseEvent* event) {
-  mouseAt = event->position().toPoint();
   forwardMouse(*event);
 }
 
@@ -178,7 +244,7 @@ void FlowView::turnBy(double degrees) {
 void FlowView::forwardMouse(const QMouseEvent& event) {
   // Before attach the model has no picture size to turn the plate in.
   if (!isAttached()) return;
-  const QPoint at = event.position().toPoint();
+  const QPoint at = picturePoint(event.position());
   const double angle = flowAnimation.flowModel().angle;
   flowAnimation.onMouseMove(buttonBits(event.buttons()), at.x(), at.y());
   if (flowAnimation.flowModel().angle != angle) emit plateTurned();

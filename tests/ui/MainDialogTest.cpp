@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +18,8 @@
 #include "ui/AboutDialog.h"
 #include "ui/MainDialog.h"
 #include "ui/NumberField.h"
+#include "ui/RegimeLabel.h"
+#include "ui/ViewActions.h"
 #include "view/FlowView.h"
 
 namespace {
@@ -69,6 +72,7 @@ class MainDialogTest : public testing::Test {
     ASSERT_TRUE(f.hasFocus());
     f.selectAll();
     QTest::keyClicks(&f, text);
+    if (text.isEmpty()) QTest::keyClick(&f, Qt::Key_Delete);
   }
   // Qt drops a move to where the mouse already is: come from one pixel off.
   void hover(const QPoint& at) {
@@ -268,9 +272,26 @@ TEST_F(MainDialogTest, HostileFreeStreamsNeitherHangNorStopTheAnimation) {
   EXPECT_TRUE(view().timer().isActive());
 }
 
-TEST_F(MainDialogTest, EscapeClosesTheWindow) {
+TEST_F(MainDialogTest, EscapePutsBackTheAppliedTextAndNeverCloses) {
   QSignalSpy finished(&window, &QDialog::finished);
+  type(FieldId::V1, QStringLiteral("9"));
   QTest::keyClick(&window.field(FieldId::V1), Qt::Key_Escape);
+  EXPECT_EQ(shown(FieldId::V1), QStringLiteral("450.0"));
+  type(FieldId::V1, QStringLiteral("600"));
+  leave(FieldId::V1);
+  type(FieldId::V1, QStringLiteral("7"));
+  QTest::keyClick(&window.field(FieldId::V1), Qt::Key_Escape);
+  EXPECT_EQ(shown(FieldId::V1), QStringLiteral("600"));
+  EXPECT_EQ(model.velocity, 600.0);
+  // An output and the picture: nothing happens.
+  QTest::keyClick(&window.field(FieldId::M1), Qt::Key_Escape);
+  EXPECT_EQ(shown(FieldId::M1), QStringLiteral("1.781"));
+  view().setFocus();
+  QTest::keyClick(&view(), Qt::Key_Escape);
+  EXPECT_EQ(finished.count(), 0);
+  EXPECT_TRUE(window.isVisible());
+  // Ctrl+Q quits from anywhere.
+  QTest::keyClick(&view(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_EQ(finished.count(), 1);
   EXPECT_FALSE(window.isVisible());
 }
@@ -279,6 +300,166 @@ TEST_F(MainDialogTest, TheCloseBoxClosesTheWindow) {
   QSignalSpy finished(&window, &QDialog::finished);
   EXPECT_TRUE(window.close());
   EXPECT_EQ(finished.count(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+int stalledTracers(FlowView& view) {
+  int count = 0;
+  for (const Tracer& t : view.animation().tracers())
+    count += !std::isfinite(t.vx) || !std::isfinite(t.vy) || (t.vx == 0 && t.vy == 0);
+  return count;
+}
+
+// Each text once stopped the tracers the zones turned; a valid free stream frees them all.
+TEST_F(MainDialogTest, ThePictureRecoversFromAMissingFreeStream) {
+  view().stopTimer();
+  for (const char* bad : {"", "0", "abc"}) {
+    type(FieldId::V1, QString::fromLatin1(bad));
+    leave(FieldId::V1);
+    for (int i = 0; i < 150; ++i) view().animation().onTick();
+    EXPECT_GT(stalledTracers(view()), 100) << bad;
+    type(FieldId::V1, QStringLiteral("450"));
+    leave(FieldId::V1);
+    EXPECT_EQ(stalledTracers(view()), 0) << bad;
+  }
+}
+
+TEST_F(MainDialogTest, SpacePausesDotStepsOnceAndRRestarts) {
+  const ViewActions& actions = window.viewActions();
+  EXPECT_EQ(actions.pause().shortcut(), QKeySequence(Qt::Key_Space));
+  view().setFocus();
+  QTest::keyClick(&view(), Qt::Key_Space);
+  ASSERT_TRUE(view().isPaused());
+  EXPECT_TRUE(actions.pause().isChecked());
+  EXPECT_FALSE(view().timer().isActive());
+  // Paused, paints show the same frame and the tracers stand.
+  const QImage still = view().grab().toImage();
+  const double x = view().animation().tracers()[5].x;
+  QTest::qWait(80);
+  view().repaint();
+  EXPECT_EQ(view().grab().toImage(), still);
+  EXPECT_EQ(view().animation().tracers()[5].x, x);
+  // "." is one tick: the zone pass, a step and a frame.
+  QTest::keyClick(&view(), Qt::Key_Period);
+  const double once = view().animation().tracers()[5].x;
+  EXPECT_NE(once, x);
+  EXPECT_NE(view().grab().toImage(), still);
+  // Typed into an input, the keys are text.
+  type(FieldId::T1, QStringLiteral("2 7.3"));
+  EXPECT_EQ(shown(FieldId::T1), QStringLiteral("2 7.3"));
+  EXPECT_TRUE(view().isPaused());
+  EXPECT_EQ(view().animation().tracers()[5].x, once);
+  // The About box leaves a paused animation paused.
+  whenAboutOpens([](AboutDialog&) {});
+  window.showAbout();
+  EXPECT_FALSE(view().timer().isActive());
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  // R: every tracer waits left of the picture again.
+  for (int i = 0; i < 40; ++i) view().stepOnce();
+  view().setFocus();
+  QTest::keyClick(&view(), Qt::Key_R);
+  // (The paused picture shows them at once, and drawing steps each once.)
+  for (const Tracer& t : view().animation().tracers()) ASSERT_LE(t.x, 3);
+
+  QTest::keyClick(&view(), Qt::Key_Space);
+  EXPECT_FALSE(view().isPaused());
+  EXPECT_TRUE(view().timer().isActive());
+  EXPECT_FALSE(actions.step().isEnabled());
+  EXPECT_FALSE(view().stepOnce());
+}
+
+TEST_F(MainDialogTest, AHiddenOrMinimisedWindowRestsTheAnimationAndGoesOnWhereItWas) {
+  for (const auto& away : {std::function<void()>([this] { window.showMinimized(); }),
+                           std::function<void()>([this] { window.hide(); })}) {
+    away();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(view().timer().isActive());
+    const double x = view().animation().tracers()[9].x;
+    QTest::qWait(60);
+    EXPECT_EQ(view().animation().tracers()[9].x, x);
+    window.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view().timer().isActive());
+    EXPECT_EQ(view().timer().interval(), FlowAnimation::kStartInterval);
+  }
+}
+
+TEST_F(MainDialogTest, ZoomScalesThePictureAndTheFontsButNoNumber) {
+  // The window without its picture, whose tracers every redraw moves, and without the regime
+  // line, which follows the turns the test makes.
+  const auto withoutPicture = [this] {
+    QImage shot = window.grab().toImage();
+    QPainter painter(&shot);
+    painter.fillRect(view().geometry(), Qt::black);
+    const auto* regime = window.findChild<RegimeLabel*>();
+    if (regime) painter.fillRect(regime->geometry(), Qt::black);
+    return shot;
+  };
+  view().setPaused(true);
+  view().setFocus();  // no text cursor blinking in a field
+  const QPoint probe(300, 330);
+  view().animation().turnPlate(0.5);
+  hover(probe);
+  const QString pressure = shown(FieldId::P);
+  const QSize size = window.size();
+  const QImage atHundred = withoutPicture();
+  const qreal points = window.font().pointSizeF();
+
+  for (const int percent : {150, 200}) {
+    window.setZoom(percent);
+    EXPECT_EQ(view().size(), QSize(kPictureWidth * percent / 100, kPictureHeight * percent / 100));
+    EXPECT_DOUBLE_EQ(window.font().pointSizeF(), points * percent / 100);
+    EXPECT_GT(window.width(), size.width() * (percent - 10) / 100);
+    EXPECT_EQ(model.viewWidth, kPictureWidth);
+    // The same picture pixel probes and drags to the same values.
+    window.field(FieldId::P).clear();
+    hover(probe * percent / 100);
+    EXPECT_EQ(shown(FieldId::P), pressure);
+  }
+  QTest::mousePress(&view(), Qt::LeftButton, {}, QPoint(300, 300));
+  QTest::mouseMove(&view(), (QPoint(kPictureWidth / 2, kPictureHeight / 2) + QPoint(100, 100)) * 2);
+  QTest::mouseRelease(&view(), Qt::LeftButton, {}, QPoint(300, 300));
+  EXPECT_NEAR(model.angle, 0.7853981633974483, 1e-12);
+  view().animation().turnPlate(0.5);
+  hover(probe * 2);
+
+  // Ctrl+- twice and back at 100 %: the window exactly as it was.
+  QTest::keyClick(&view(), Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(window.zoom(), 150);
+  QTest::keyClick(&view(), Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(window.zoom(), 100);
+  EXPECT_EQ(window.size(), size);
+  EXPECT_EQ(withoutPicture(), atHundred);
+  QTest::keyClick(&view(), Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_EQ(window.zoom(), 150);
+}
+
+TEST_F(MainDialogTest, OutputsLookReadOnlyAndInputsEditable) {
+  const QColor input = window.field(FieldId::V1).palette().color(QPalette::Base);
+  for (const FieldId id : kAttachOrder) {
+    const NumberField& f = window.field(id);
+    const QColor base = f.palette().color(QPalette::Base);
+    if (f.isReadOnly()) {
+      EXPECT_EQ(base, f.palette().color(QPalette::Window)) << static_cast<int>(id);
+      EXPECT_NE(base, input) << static_cast<int>(id);
+    } else {
+      EXPECT_EQ(base, window.palette().color(QPalette::Base)) << static_cast<int>(id);
+    }
+  }
+}
+
+TEST_F(MainDialogTest, TheMenuOffersEveryControlWithItsKey) {
+  const QStringList items = contextMenuOf(view(), QPoint(600, 400));
+  for (const char* item : {"&Pause", "&Step one tick", "&Restart particles", "&Zoom", "&Quit"})
+    EXPECT_TRUE(items.contains(QString::fromLatin1(item))) << item;
+  const ViewActions& a = window.viewActions();
+  for (QAction* action :
+       {&a.pause(), &a.step(), &a.restart(), &a.zoomIn(), &a.zoomOut(), &a.zoomTo(0), &a.quit()})
+    EXPECT_FALSE(action->shortcut().isEmpty()) << action->text().toStdString();
 }
 
 }  // namespace

@@ -115,8 +115,10 @@ class TheoryWindowTest : public testing::Test {
     QTest::keyClick(&f, Qt::Key_Tab);
     ASSERT_FALSE(f.hasFocus());
   }
+  // The plate turns on a move with the button held, not on the press.
   void drag(const QPoint& to) {
-    QTest::mousePress(&view(), Qt::LeftButton, {}, to);
+    QTest::mousePress(&view(), Qt::LeftButton, {}, to + QPoint(1, 1));
+    QTest::mouseMove(&view(), to);
     QTest::mouseRelease(&view(), Qt::LeftButton, {}, to);
   }
   void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times = 1) {
@@ -298,11 +300,15 @@ TEST_F(TheoryWindowTest, NeverShowsANonNumber) {
 TEST_F(TheoryWindowTest, AClickOrTabGivesThePictureTheKeyboard) {
   EXPECT_EQ(view().focusPolicy(), Qt::StrongFocus);
   window.field(FieldId::V1).setFocus();
+  const double angle = model.angle;
   QTest::mouseClick(&view(), Qt::LeftButton, {}, kCentre + QPoint(100, 100));
   EXPECT_TRUE(view().hasFocus());
-  // Escape still closes the window from the picture.
+  // The click only took the keyboard: the plate lies where it was.
+  EXPECT_EQ(model.angle, angle);
+  // Escape in the picture does nothing at all.
   QTest::keyClick(&view(), Qt::Key_Escape);
-  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(model.angle, angle);
 }
 
 // One key press on the focused picture against the angle it must give: the angle to the bit,
@@ -412,7 +418,8 @@ TEST_P(TheoryWindowIsAnOnlooker, ThePictureIsTheSameWithTheWindowOpenOrNever) {
   for (MainDialog* w : {&watched, &plain}) {
     FlowView& view = w->flowView();
     for (const QPoint& at : drags) {
-      QTest::mousePress(&view, Qt::LeftButton, {}, at);
+      QTest::mousePress(&view, Qt::LeftButton, {}, at + QPoint(1, 1));
+      QTest::mouseMove(&view, at);
       QTest::mouseRelease(&view, Qt::LeftButton, {}, at);
       // Probes below and above the plate, right after the theory was refreshed.
       hover(view, kCentre + QPoint(40, 60));

@@ -145,3 +145,46 @@ TEST(FlowAnimation, TinyAndLargePicturesWork) {
   }
   SUCCEED();
 }
+
+// Only particles that cannot move any more are respawned, in index order from the one random
+// sequence, exactly as respawnTracer and respawnBubble would place them; a healthy cloud is
+// left bit for bit.
+TEST(FlowAnimation, RespawnStalledTakesOnlyParticlesThatCannotMove) {
+  Session s, mirror;
+  for (int i = 0; i < 30; ++i) s.animation.onTick(), mirror.animation.onTick();
+  EXPECT_EQ(s.animation.respawnStalled(), 0u);
+
+  const double nan = std::nan("");
+  const double inf = INFINITY;
+  const struct {
+    std::size_t index;
+    double vx, vy, x;
+  } stalls[] = {{3, 0.0, 0.0, 10},
+                {40, nan, 0.0, 10},
+                {41, 2.0, -inf, 10},
+                {500, 1.0, 1.0, nan},
+                {9999, -0.0, 0.0, 10}};
+  for (FlowAnimation* a : {&s.animation, &mirror.animation}) {
+    for (const auto& st : stalls) {
+      Tracer& t = a->tracers()[st.index];
+      t.vx = st.vx, t.vy = st.vy, t.x = st.x;
+    }
+    a->tracers()[7].vx = 0.0;  // moving straight up or down is not stalled
+    a->tracers()[7].vy = 1.0;
+    a->bubbles()[1]->vx = a->bubbles()[1]->vy = 0.0;
+  }
+  EXPECT_EQ(s.animation.respawnStalled(), std::size(stalls) + 1);
+  for (const auto& st : stalls) mirror.animation.respawnTracer(st.index);
+  mirror.animation.respawnBubble(1);
+
+  const auto& a = s.animation.tracers();
+  const auto& b = mirror.animation.tracers();
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    ASSERT_EQ(a[i].x, b[i].x) << i;
+    ASSERT_EQ(a[i].y, b[i].y) << i;
+    ASSERT_EQ(a[i].vx, b[i].vx) << i;
+  }
+  EXPECT_EQ(a[7].vy, 1.0);
+  EXPECT_EQ(s.animation.bubbles()[1]->y, mirror.animation.bubbles()[1]->y);
+  EXPECT_EQ(s.animation.bubbles()[1]->vx, 3.0);
+}
