@@ -41,6 +41,10 @@ class FlowView final : public QWidget, public FrameHost {
   void stopTimer() override;
   // Synchronous when the window connects with Qt::DirectConnection.
   void requestProbe(int x, int y) override;
+  // Turns the plate to `degrees` the way the keys turn it: clamped to 0..75 degrees, redrawn
+  // by the animation, announced by plateTurned; nothing at all happens when the clamped angle
+  // is the one the plate has, or for a value that is not a number.
+  void turnTo(double degrees);
 
  signals:
   void probeRequested(int x, int y);
@@ -60,6 +64,8 @@ class FlowView final : public QWidget, public FrameHost {
   // Turns the plate by `degrees` (either sign) through the animation, as a
   // drag would; nothing at all happens when the limit leaves the angle as it is.
   void turnBy(double degrees);
+  // The one way the keys and turnTo move the plate, to `wanted` radians before the clamp.
+  void turnToAngle(double wanted);
 
   FlowAnimation flowAnimation;
   QTimer frameTimer;
