@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "model/Tracer.h"
 #include "theory/Busemann.h"
 #include "theory/PerfectGas.h"
 
@@ -39,7 +40,10 @@ std::optional<ModelCoefficients> modelCoefficients(FlowModel& model) {
 CoefficientSweep::CoefficientSweep(const FlowModel& session)
     : freeStreamMach(session.deriveFreeStream().mach) {
   probe.viewWidth = session.viewWidth;
-  probe.viewHeight = session.viewHeight;
+  // The probe asks two points and moves no tracer, so its zones keep no row tables: they are
+  // the tracers' cache (rows outside them are computed, to the same bits), and filling them
+  // would cost more than everything else a row needs.
+  probe.viewHeight = Tracer::kTopBound - Tracer::kOuterMargin - 1;
   probe.centreX = session.centreX;
   probe.centreY = session.centreY;
   probe.halfLength = session.halfLength;
