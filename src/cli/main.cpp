@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zerkon-cli: one flow session built as the window builds it, one command answered about it.
 
+#include <QApplication>
 #include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/ChartSeries.h"
+#include "chart/ChartFile.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/OutputFile.h"
@@ -63,6 +67,7 @@ std::string answer(const Invocation& call, Session& session) {
       report = theoryReport(session);
       break;
     case Command::Render:
+    case Command::Chart:
       break;
   }
   return call.json ? toJson(report) : toText(report);
@@ -95,7 +100,8 @@ int main(int argc, char** argv) {
     if (call.outputFile == "-") return fail("cannot write to standard output: " + why);
     return fail("cannot write " + quotedText(call.outputFile) + ": " + why);
   };
-  if (call.command == Command::Render) {
+  const bool writesFile = call.command == Command::Render || call.command == Command::Chart;
+  if (writesFile) {
     const std::string problem = outputProblem(call.outputFile);
     if (!problem.empty()) return cannotWrite(problem);
     // Past a file-size limit a write then fails with its cause instead of killing the tool
@@ -104,13 +110,16 @@ int main(int argc, char** argv) {
   }
 
   // Text rendering needs an application object; the tool never needs a
-  // display, whatever platform the environment asks for.
+  // display, whatever platform the environment asks for. The charts are graphics widgets,
+  // which need the widget application; every other command keeps the plain one.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(keepQuietAboutRuntimeFolder);
   int qtArgc = 1;
   char programName[] = "zerkon-cli";
   char* qtArgv[] = {programName, nullptr};
-  const QGuiApplication application(qtArgc, qtArgv);
+  const std::unique_ptr<QGuiApplication> application =
+      call.command == Command::Chart ? std::make_unique<QApplication>(qtArgc, qtArgv)
+                                     : std::make_unique<QGuiApplication>(qtArgc, qtArgv);
 
   Session session(call.session);
 
@@ -120,6 +129,17 @@ int main(int argc, char** argv) {
     if (png.isEmpty()) return fail("cannot encode the picture as PNG");
     const std::string problem =
         writeOutput(call.outputFile, std::string_view(png.constData(), png.size()));
+    return problem.empty() ? 0 : cannotWrite(problem);
+  }
+
+  if (call.command == Command::Chart) {
+    ChartSeriesBuilder charts;
+    const QByteArray bytes =
+        renderChart(call.chart, charts.update(session.model()),
+                    QSize(call.chartWidth, call.chartHeight), call.chartFormat);
+    if (bytes.isEmpty()) return fail("cannot draw the chart");
+    const std::string problem =
+        writeOutput(call.outputFile, std::string_view(bytes.constData(), bytes.size()));
     return problem.empty() ? 0 : cannotWrite(problem);
   }
 
