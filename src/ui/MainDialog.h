@@ -11,6 +11,7 @@
 #include "app/FieldLogic.h"
 #include "view/FlowView.h"
 
+class ChartsWindow;
 class FlowModel;
 class NumberField;
 class QAction;
@@ -47,11 +48,16 @@ class MainDialog final : public QDialog {
   QAction* theoryAction() const { return theoryItem; }
   // Null until the theory window is first opened.
   TheoryWindow* theoryWindow() const { return theory; }
+  QAction* chartsAction() const { return chartsItem; }
+  // Null until the charts are first opened.
+  ChartsWindow* chartsWindow() const { return charts; }
 
   // The About box, modal; the animation rests while it is open.
   void showAbout();
   // The theory window, non-modal, made on first use and brought up to date as it opens.
   void showTheory();
+  // The charts, the same way; a click on a chart turns the plate as the keys do.
+  void showCharts();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -61,7 +67,8 @@ class MainDialog final : public QDialog {
   void applyFreeStream();
   void showFieldMenu(NumberField& field, const QPoint& at);
   void addMenuItems(QMenu& menu) const;
-  // Only a shown theory window is brought up to date: closed, it costs nothing.
+  // Only a shown theory window is brought up to date: closed, it costs nothing. The charts
+  // follow the same changes.
   void refreshTheory();
 
   FlowModel& model;
@@ -71,4 +78,6 @@ class MainDialog final : public QDialog {
   QAction* about = nullptr;        // owned by this window
   QAction* theoryItem = nullptr;   // owned by this window
   TheoryWindow* theory = nullptr;  // owned by this window
+  QAction* chartsItem = nullptr;   // owned by this window
+  ChartsWindow* charts = nullptr;  // owned by this window
 };
