@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/NumberText.h"
+#include "cli/TextEscape.h"
 
 namespace {
 
@@ -76,6 +77,8 @@ std::optional<Command> commandNamed(std::string_view name) {
   if (name == "tracers") return Command::Tracers;
   if (name == "render") return Command::Render;
   if (name == "theory") return Command::Theory;
+  if (name == "sweep") return Command::Sweep;
+  if (name == "verify") return Command::Verify;
   if (name == "chart") return Command::Chart;
   return std::nullopt;
 }
@@ -93,10 +96,12 @@ class Parser {
       value = std::string(name.substr(equals + 1));
       name = name.substr(0, equals);
     }
-    if (name == "--help" || name == "-h" || name == "--json") {
+    if (name == "--help" || name == "-h" || name == "--json" || name == "--csv") {
       if (value) return fail("option " + std::string(name) + " takes no value"), 1;
       if (name == "--json") {
         result.json = true;
+      } else if (name == "--csv") {
+        result.csv = true;
       } else {
         help = true;
       }
@@ -172,13 +177,32 @@ class Parser {
         return finishWith("chart needs an output file .png or .svg (- for standard output)");
       result.outputFile = *outputFile;
     }
+    finishSweep();
   }
 
  private:
   static bool takesValue(std::string_view name) {
     return name == "--velocity" || name == "--temperature" || name == "--pressure" ||
            name == "--size" || name == "--drag" || name == "--angle" || name == "--ticks" ||
-           name == "--chart-size";
+           name == "--chart-size" || isSweepOption(name);
+  }
+  static bool isSweepOption(std::string_view name) {
+    return name == "--from" || name == "--to" || name == "--step";
+  }
+
+  // The sweep's own options make sense for it alone; two output forms cannot both be had.
+  void finishSweep() {
+    const bool isSweep = result.command == Command::Sweep;
+    if (result.csv && !isSweep) return finishWith("--csv is only for sweep");
+    if (sweepOptionGiven && !isSweep)
+      return finishWith("--from, --to and --step are only for sweep");
+    if (result.csv && result.json) return finishWith("--csv and --json cannot be combined");
+    if (chartSizeGiven && result.command != Command::Chart)
+      return finishWith("--chart-size is only for chart (--size is the picture's)");
+    if (isSweep) {
+      const std::string problem = sweepRangeProblem(result.sweep);
+      if (!problem.empty()) return finishWith(problem);
+    }
   }
 
   void apply(std::string_view name, const std::string& value) {
@@ -202,6 +226,7 @@ class Parser {
         return fail("--chart-size needs WxH, whole numbers from " +
                     std::to_string(kSmallestChartSide) + " to " +
                     std::to_string(kLargestPictureSide) + ", not " + quoted(value));
+      chartSizeGiven = true;
       result.chartWidth = size->first;
       result.chartHeight = size->second;
     } else if (name == "--drag") {
@@ -212,6 +237,15 @@ class Parser {
       if (!isDecimal(value))
         return fail("--angle needs a decimal number of degrees, not " + quoted(value));
       s.angle = parseNumber(value);
+    } else if (isSweepOption(name)) {
+      if (!isDecimal(value))
+        return fail(std::string(name) + " needs a decimal number of degrees, not " +
+                    quotedText(value));
+      sweepOptionGiven = true;
+      double& bound = name == "--from" ? result.sweep.from
+                      : name == "--to" ? result.sweep.to
+                                       : result.sweep.step;
+      bound = parseNumber(value);
     } else if (name == "--ticks") {
       const auto n = wholeNumber(value, false, 0, std::numeric_limits<int>::max());
       if (!n)
@@ -232,9 +266,11 @@ class Parser {
   Invocation& result;
   std::optional<Command> command;
   std::optional<std::string> outputFile;
-  bool chartNamed = false;  // chart: thetabeta or loads was given
+  bool chartNamed = false;      // chart: thetabeta or loads was given
+  bool chartSizeGiven = false;  // --chart-size was given
   std::string firstError;
   bool help = false;
+  bool sweepOptionGiven = false;
 };
 
 }  // namespace
@@ -280,6 +316,11 @@ Options:
   --ticks N           then run N animation ticks (default 0)
   --chart-size WxH    size of a chart file in pixels, 100 to 8192 each (default 800x600)
   --json              print one JSON document instead of aligned text
+  --csv               sweep only: print comma-separated values with a header row
+  --from DEG          sweep only: the first angle of attack (default 0)
+  --to DEG            sweep only: the last angle of attack (default 75)
+  --step DEG          sweep only: the step between angles, positive (default 1); at most
+                      100000 angles
   -h, --help          print this help and exit
 
 Commands:
@@ -295,6 +336,13 @@ Commands:
   theory              exact shock-expansion theory for the same free stream and angle beside
                       the model: regime, face states, coefficients, Ackeret's linear theory,
                       loads on a 1 m chord, and the model's face pressures against the exact ones
+  sweep               one row per angle of attack from --from to --to for the same free
+                      stream: regime, the lower shock angle, c_l, c_d and L/D by exact
+                      shock-expansion theory, c_l and c_d by Ackeret, by Busemann and by the
+                      picture's model (absent values empty in CSV, null in JSON, — in text)
+  verify              check the theory against textbook cases built in: each case with its
+                      source, the published value, the tolerance its rounding allows and the
+                      program's value; exit status 1 when a case fails
   chart thetabeta FILE
   chart loads FILE    the theta-beta-M chart with the plate's operating point, or c_l and
                       c_d against alpha by every theory with the current alpha, drawn for
@@ -306,8 +354,9 @@ twice takes its last value. Negative coordinates need no "--": "sample -10,20" w
 In JSON every number reads back to the identical double; NaN and infinities are written as
 the strings "NaN", "Infinity" and "-Infinity"; absent theory values are null.
 
-Exit status: 0 on success; 2 for an unknown command or option, a malformed number of ticks,
-size, point or angle, a chart file that is neither .png nor .svg, or an output that cannot
-be written (one line on stderr, nothing on stdout).
+Exit status: 0 on success; 1 when verify finds a case that fails; 2 for an unknown command
+or option, a malformed number of ticks, size, point or angle, an unusable sweep range, a
+chart file that is neither .png nor .svg, or an output that cannot be written (one line on
+stderr, nothing on stdout).
 )";
 }

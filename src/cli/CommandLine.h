@@ -8,8 +8,20 @@
 
 #include "chart/ChartFile.h"
 #include "cli/Session.h"
+#include "cli/Sweep.h"
 
-enum class Command { Freestream, Sample, Zones, Streamlines, Tracers, Render, Theory, Chart };
+enum class Command {
+  Freestream,
+  Sample,
+  Zones,
+  Streamlines,
+  Tracers,
+  Render,
+  Theory,
+  Sweep,
+  Verify,
+  Chart,
+};
 
 struct Invocation {
   enum class Action { Run, Help, Error };
@@ -25,6 +37,8 @@ struct Invocation {
   int chartWidth = 800;   // pixels
   int chartHeight = 600;  // pixels
   bool json = false;
+  SweepRange sweep;  // sweep: --from, --to, --step
+  bool csv = false;  // sweep: comma-separated values
 };
 
 inline constexpr int kLargestPictureSide = 8192;  // pixels: two 32-bit images stay below 512 MiB

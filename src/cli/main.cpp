@@ -19,7 +19,9 @@
 #include "cli/Commands.h"
 #include "cli/OutputFile.h"
 #include "cli/Session.h"
+#include "cli/Sweep.h"
 #include "cli/TextEscape.h"
+#include "cli/Verify.h"
 
 namespace {
 
@@ -46,6 +48,12 @@ int writeToStdout(const char* data, std::size_t size) {
 
 std::string answer(const Invocation& call, Session& session) {
   if (call.command == Command::Theory && !call.json) return theoryText(session);
+  if (call.command == Command::Sweep) {
+    const SweepFormat format = call.csv    ? SweepFormat::Csv
+                               : call.json ? SweepFormat::Json
+                                           : SweepFormat::Text;
+    return sweepOutput(session.model(), call.sweep, format);
+  }
   Node report;
   switch (call.command) {
     case Command::Freestream:
@@ -67,6 +75,8 @@ std::string answer(const Invocation& call, Session& session) {
       report = theoryReport(session);
       break;
     case Command::Render:
+    case Command::Sweep:
+    case Command::Verify:
     case Command::Chart:
       break;
   }
@@ -93,6 +103,14 @@ int main(int argc, char** argv) {
     return writeToStdout(help.data(), help.size());
   }
   if (call.action == Invocation::Action::Error) return fail(call.error);
+
+  // The textbook cases need no session: the theory alone answers them.
+  if (call.command == Command::Verify) {
+    const auto cases = theory::textbookCases();
+    const std::string text = call.json ? toJson(verifyReport(cases)) : verifyText(cases);
+    const int written = writeToStdout(text.data(), text.size());
+    return written != 0 ? written : allPass(cases) ? 0 : 1;
+  }
 
   // An output that cannot be written fails at once, before any work; the file itself is
   // touched only once the whole picture is ready.

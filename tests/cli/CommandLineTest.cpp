@@ -59,6 +59,48 @@ TEST(CommandLine, AngleTextIsReadAsTheFieldsReadNumbers) {
   }
 }
 
+TEST(CommandLine, SweepReadsItsRangeAndForm) {
+  const Invocation defaults = parse({"sweep"});
+  ASSERT_EQ(defaults.action, Invocation::Action::Run) << defaults.error;
+  EXPECT_EQ(defaults.command, Command::Sweep);
+  EXPECT_EQ(defaults.sweep.from, 0.0);
+  EXPECT_EQ(defaults.sweep.to, 75.0);
+  EXPECT_EQ(defaults.sweep.step, 1.0);
+  EXPECT_FALSE(defaults.csv);
+  const Invocation call = parse({"--csv", "sweep", "--from", "-5", "--to=2.5", "--step", ".25"});
+  ASSERT_EQ(call.action, Invocation::Action::Run) << call.error;
+  EXPECT_TRUE(call.csv);
+  EXPECT_EQ(call.sweep.from, -5.0);
+  EXPECT_EQ(call.sweep.to, 2.5);
+  EXPECT_EQ(call.sweep.step, 0.25);
+  // 100000 angles is the most a sweep may have.
+  EXPECT_EQ(parse({"sweep", "--to", "99999"}).action, Invocation::Action::Run);
+  EXPECT_EQ(parse({"sweep", "--to", "100000"}).action, Invocation::Action::Error);
+}
+
+TEST(CommandLine, SweepAnglesAreTheDecimalsAsWritten) {
+  const struct {
+    SweepRange range;
+    std::size_t count;
+    double seventh, last;  // the angle at index 7 (when there is one) and the last one
+  } cases[] = {
+      {{0.0, 75.0, 1.0}, 76, 7.0, 75.0}, {{0.0, 75.0, 0.01}, 7501, 0.07, 75.0},
+      {{0.0, 0.9, 0.1}, 10, 0.7, 0.9},   {{-1.5, 1.0, 0.3}, 9, 0.6, 0.9},
+      {{5.0, 5.0, 1.0}, 1, 0.0, 5.0},    {{0.0, 1.0, 1.0 / 3.0}, 4, 0.0, 1.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << c.range.from << ".." << c.range.to << " by " << c.range.step);
+    const std::vector<double> angles = sweepAngles(c.range);
+    ASSERT_EQ(angles.size(), c.count);
+    EXPECT_EQ(angles.front(), c.range.from);
+    EXPECT_EQ(angles.back(), c.last);
+    if (c.count > 7) {
+      EXPECT_EQ(angles[7], c.seventh);
+    }
+  }
+}
+
 TEST(CommandLine, RenderTakesOneFileAndADashIsStdout) {
   EXPECT_EQ(parse({"render", "-"}).outputFile, "-");
   EXPECT_EQ(parse({"render", "--", "-x.png"}).outputFile, "-x.png");
@@ -69,8 +111,9 @@ TEST(CommandLine, HelpWinsOverMistakes) {
   EXPECT_EQ(parse({"--help"}).action, Invocation::Action::Help);
   EXPECT_EQ(parse({"--ticks", "x", "-h"}).action, Invocation::Action::Help);
   for (const char* word :
-       {"--velocity", "--temperature", "--pressure", "--size", "--drag", "--angle", "--ticks",
-        "--json", "freestream", "sample", "zones", "streamlines", "tracers", "render", "theory"})
+       {"--velocity", "--temperature", "--pressure", "--size", "--drag", "--angle",    "--ticks",
+        "--json",     "--csv",         "--from",     "--to",   "--step", "freestream", "sample",
+        "zones",      "streamlines",   "tracers",    "render", "theory", "sweep",      "verify"})
     EXPECT_NE(helpText().find(word), std::string::npos) << word;
 }
 
@@ -123,6 +166,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"--angle", "", "zones"}, "--angle"},
         BadCase{{"--angle", "a\nb", "zones"}, "'a?b'"},  // user text cannot break the line
         BadCase{{"sample"}, "at least one point"}, BadCase{{"sample", "1,2", "x"}, "sample needs"},
-        BadCase{{"render"}, "render needs"}, BadCase{{"zones", "extra"}, "unexpected argument"}));
+        BadCase{{"render"}, "render needs"}, BadCase{{"zones", "extra"}, "unexpected argument"},
+        BadCase{{"sweep", "--step", "0"}, "--step must be a positive"},
+        BadCase{{"sweep", "--step", "-1"}, "--step must be a positive"},
+        BadCase{{"sweep", "--step", "1e-320"}, "more than 100000"},
+        BadCase{{"sweep", "--step", "0.0001"}, "more than 100000"},
+        BadCase{{"sweep", "--from", "-1e308", "--to", "1e308"}, "more than 100000"},
+        BadCase{{"sweep", "--to", "-1"}, "--to must not be below --from"},
+        BadCase{{"sweep", "--from", "1e400"}, "--from must be a finite"},
+        BadCase{{"sweep", "--to", "5deg"}, "--to needs a decimal number of degrees, not '5deg'"},
+        BadCase{{"sweep", "--step", "a\x1b"}, "'a\\x1b'"},
+        BadCase{{"sweep", "--csv", "--json"}, "cannot be combined"},
+        BadCase{{"--csv", "zones"}, "--csv is only for sweep"},
+        BadCase{{"theory", "--step", "2"}, "only for sweep"}));
 
 }  // namespace

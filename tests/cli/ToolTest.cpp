@@ -113,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"BadAngle", {"--angle", "5deg", "zones"}},
                       ErrorCase{"BadPoint", {"sample", "1,2,3"}},
                       ErrorCase{"UnwritableFile", {"render", "/nonexistent-dir/frame.png"}},
-                      ErrorCase{"DirectoryAsFile", {"render", "/"}}),
+                      ErrorCase{"DirectoryAsFile", {"render", "/"}},
+                      ErrorCase{"SweepStepZero", {"sweep", "--step", "0"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Tool, FreeStreamTextsAreNeverAnErrorAndNonFiniteValuesAreStrings) {
@@ -326,6 +327,102 @@ TEST(Tool, TheoryBesideTheModel) {
   EXPECT_TRUE(subsonic.out.contains("subsonic free stream")) << subsonic.out.toStdString();
   EXPECT_TRUE(subsonic.out.contains("—"));
   EXPECT_FALSE(subsonic.out.contains("nan"));
+}
+
+// The columns of a CSV line; the sweep writes no quoted cells.
+QList<QByteArray> cells(const QByteArray& line) {
+  return line.split(',');
+}
+
+TEST(Tool, SweepRowsAreTheTheoryCommandsAtTheSameAngle) {
+  const QStringList freeStream = {"--velocity", "900"};
+  const ToolRun csv = runTool(freeStream + QStringList{"sweep", "--csv", "--step", "0.5"});
+  ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+  const QList<QByteArray> lines = csv.out.trimmed().split('\n');
+  ASSERT_EQ(lines.size(), 1 + 151);
+  EXPECT_EQ(lines[0],
+            "alpha_deg,regime,beta_deg,cl,cd,ld,cl_ackeret,cd_ackeret,cl_busemann,cd_busemann,"
+            "cl_model,cd_model");
+  for (const int row : {0, 11, 40, 60, 150}) {  // 0°, 5.5°, 20°, 30° and 75°, detached
+    const QList<QByteArray> c = cells(lines[1 + row]);
+    ASSERT_EQ(c.size(), 12) << lines[1 + row].toStdString();
+    const QString angle = QString::fromUtf8(c[0]);
+    SCOPED_TRACE(angle.toStdString());
+    const ToolRun theory = runTool(freeStream + QStringList{"--angle", angle, "--json", "theory"});
+    const QJsonObject t = jsonOf(theory);
+    NumberReader reader(theory.out);
+    const auto read = [&](const char* key, const char* within = nullptr) {
+      reader = NumberReader(theory.out);
+      if (within) reader.skipTo(std::string("\"") + within + "\":");
+      reader.skipTo(std::string("\"") + key + "\":");
+      return reader.next();
+    };
+    const auto same = [&](const QByteArray& cell, const char* key) {
+      if (t[key].isNull()) {
+        EXPECT_TRUE(cell.isEmpty()) << key << " " << cell.toStdString();
+        return;
+      }
+      EXPECT_EQ(bits(std::strtod(cell.constData(), nullptr)), bits(read(key))) << key;
+    };
+    EXPECT_EQ(c[1], t["regime"].toString() == "Detached" ? "detached" : "attached");
+    same(c[3], "lift");
+    same(c[4], "drag");
+    same(c[5], "liftToDrag");
+    same(c[6], "linearLift");
+    same(c[7], "linearDrag");
+    if (t["lower"].toObject()["shockAngleDeg"].isNull()) {
+      EXPECT_TRUE(c[2].isEmpty());
+    } else {
+      EXPECT_NEAR(c[2].toDouble(), t["lower"].toObject()["shockAngleDeg"].toDouble(), 1e-12);
+    }
+    // The model's c_l from the same face pressures the theory command shows.
+    const bool faces = t["lower"].toObject()["modelPressure"].isDouble() &&
+                       t["upper"].toObject()["modelPressure"].isDouble();
+    const double lower = faces ? read("modelPressure", "lower") : 0.0;
+    const double upper = faces ? read("modelPressure", "upper") : 0.0;
+    const double mach = read("mach");
+    const double alpha = read("angle");
+    const double cl = (lower - upper) / (0.5 * 1.4 * mach * mach) * std::cos(alpha);
+    if (faces) {
+      EXPECT_EQ(bits(std::strtod(c[10].constData(), nullptr)), bits(cl));
+    } else {
+      EXPECT_TRUE(c[10].isEmpty());
+    }
+  }
+
+  const ToolRun json = runTool({"--json", "sweep", "--from", "70", "--to", "75", "--step", "5"});
+  ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+  const QJsonArray rows = QJsonDocument::fromJson(json.out).array();
+  ASSERT_EQ(rows.size(), 2);
+  const QJsonObject last = rows[1].toObject();
+  EXPECT_EQ(last.keys().size(), 12);
+  EXPECT_EQ(last["alpha_deg"].toDouble(), 75.0);
+  EXPECT_EQ(last["regime"].toString(), "detached");
+  EXPECT_TRUE(last["beta_deg"].isNull());
+  EXPECT_TRUE(last["cl_busemann"].isDouble());
+
+  const ToolRun text = runTool({"sweep", "--to", "2"});
+  ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+  EXPECT_TRUE(text.out.startsWith("alpha_deg  regime    beta_deg")) << text.out.toStdString();
+  EXPECT_EQ(text.out.count('\n'), 4);
+}
+
+TEST(Tool, VerifyPassesEveryTextbookCase) {
+  const ToolRun run = runTool({"verify", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.out.toStdString();
+  const QJsonObject o = jsonOf(run);
+  EXPECT_TRUE(o["passed"].toBool());
+  const QJsonArray cases = o["cases"].toArray();
+  EXPECT_GE(cases.size(), 27);
+  for (const auto& item : cases) {
+    const QJsonObject c = item.toObject();
+    EXPECT_TRUE(c["passed"].toBool()) << c["quantity"].toString().toStdString();
+    EXPECT_TRUE(c["value"].isDouble());
+    EXPECT_FALSE(c["source"].toString().isEmpty());
+  }
+  const ToolRun text = runTool({"verify"});
+  EXPECT_EQ(text.exitCode, 0);
+  EXPECT_TRUE(text.out.endsWith(" cases pass\n")) << text.out.toStdString();
 }
 
 TEST(Tool, TextFormAlignsOneValueALine) {
