@@ -96,8 +96,12 @@ void LoadsChart::display(const ChartSeries& series) {
   if (series.curvesRevision != shownRevision) showCurves(series);
   const double at = std::fmin(std::fmax(series.alpha, 0.0), kSweepTop);
   alphaAt->replace({QPointF(at, coefficient->min()), QPointF(at, coefficient->max())});
-  setTitle(tr("Loads at M₁ = %1, α = %2°")
-               .arg(chartNumber(series.mach, 3), chartNumber(series.alpha, 2)));
+  QString title = tr("Loads at M₁ = %1, α = %2°")
+                      .arg(chartNumber(series.mach, 3), chartNumber(series.alpha, 2));
+  // Without a supersonic free stream only the model has an answer; say why.
+  if (!series.thetaBeta.maxDeflection)
+    title += tr(": no theory, the free stream is not supersonic");
+  setTitle(title);
 }
 
 double LoadsChart::alphaLine() const {
