@@ -70,6 +70,9 @@ QByteArray renderChart(ChartKind kind, const ChartSeries& series, QSize size, Ch
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setSize(size);
+    // The resolution of a QImage, so that the text has the same size as in the PNG and a
+    // viewer shows the drawing at `size` pixels.
+    svg.setResolution(96);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(chart->title());
     svg.setDescription(QStringLiteral("zerkon"));
