@@ -2,6 +2,7 @@
 // The θ-β-M chart: series made once, their points replaced as the flow changes.
 #include "chart/ThetaBetaChart.h"
 
+#include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -101,6 +102,22 @@ ThetaBetaChart::ThetaBetaChart() {
   references.front()->setName(tr("M₁ = %1").arg(names));
   for (std::size_t i = 1; i < references.size(); ++i)
     legend()->markers(references[i]).front()->setVisible(false);
+  for (const double mach : kReferenceMachs) {
+    auto* label = new QGraphicsSimpleTextItem(QString::number(mach), this);
+    label->setBrush(kLocusColour);
+    labels.push_back(label);
+  }
+  connect(this, &QChart::plotAreaChanged, this, &ThetaBetaChart::placeLabels);
+}
+
+void ThetaBetaChart::placeLabels() {
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    labels[i]->setVisible(i < noses.size());
+    if (i >= noses.size()) continue;
+    const QPointF at = mapToPosition(noses[i], references[2 * i]);
+    const QRectF box = labels[i]->boundingRect();
+    labels[i]->setPos(at + QPointF(4.0, -box.height() / 2));
+  }
 }
 
 void ThetaBetaChart::showCurves(const ChartSeries& series) {
@@ -112,6 +129,10 @@ void ThetaBetaChart::showCurves(const ChartSeries& series) {
       references[2 * i + 1]->replace(points(chart.references[i].strong));
     }
     locus->replace(points(chart.maxLocus));
+    noses.clear();
+    for (const ShockCurves& reference : chart.references)
+      if (!reference.weak.empty())
+        noses.emplace_back(reference.weak.back().x, reference.weak.back().y);
   }
   weak->replace(chart.current ? points(chart.current->weak) : QList<QPointF>());
   strong->replace(chart.current ? points(chart.current->strong) : QList<QPointF>());
@@ -134,6 +155,7 @@ void ThetaBetaChart::display(const ChartSeries& series) {
     beta->setRange(0.0, top);
     beta->setTickInterval(top > 90.0 ? 15.0 : 10.0);
   }
+  placeLabels();
 
   QString title = tr("θ-β-M at M₁ = %1, α = %2°")
                       .arg(chartNumber(series.mach, 3), chartNumber(series.alpha, 2));

@@ -10,6 +10,7 @@
 #include <vector>
 
 struct ChartSeries;
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -34,12 +35,16 @@ class ThetaBetaChart final : public QChart {
 
  private:
   void showCurves(const ChartSeries& series);
+  // Each reference curve's Mach number beside its nose, wherever the plot now lies.
+  void placeLabels();
 
   QValueAxis* theta = nullptr;  // horizontal, θ [°]; all series and axes owned by the chart
   QValueAxis* beta = nullptr;   // vertical, β [°]
   QLineSeries* weak = nullptr;
   QLineSeries* strong = nullptr;
   std::vector<QLineSeries*> references;  // weak and strong, in turn, per reference Mach number
+  std::vector<QGraphicsSimpleTextItem*> labels;  // one per reference Mach number, children
+  std::vector<QPointF> noses;                    // (θmax, β*) of each reference curve [°]
   QLineSeries* locus = nullptr;
   QScatterSeries* exact = nullptr;
   QScatterSeries* model = nullptr;
