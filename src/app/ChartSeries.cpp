@@ -141,6 +141,25 @@ ChartCurve thinnedCurve(const ChartCurve& curve, double width, double height, do
   return thinned;
 }
 
+std::vector<ChartCurve> partsBelow(const ChartCurve& curve, double top) {
+  std::vector<ChartCurve> parts;
+  const auto crossing = [top](const ChartPoint& a, const ChartPoint& b) {
+    return ChartPoint{a.x + (b.x - a.x) * (top - a.y) / (b.y - a.y), top};
+  };
+  for (std::size_t i = 0; i < curve.size(); ++i) {
+    const ChartPoint& p = curve[i];
+    const bool inside = p.y <= top;
+    const bool wasInside = i > 0 && curve[i - 1].y <= top;
+    if (inside && !wasInside) {
+      parts.emplace_back();
+      if (i > 0) parts.back().push_back(crossing(curve[i - 1], p));
+    }
+    if (inside) parts.back().push_back(p);
+    if (!inside && wasInside) parts.back().push_back(crossing(curve[i - 1], p));
+  }
+  return parts;
+}
+
 const ChartSeries& ChartSeriesBuilder::update(const FlowModel& model) {
   const SweepKey key{.velocity = model.velocity,
                      .temperature = model.temperature,

@@ -73,6 +73,11 @@ struct ChartSeries {
 // sweep costs the chart far more than computing it, for a line that looks the same.
 ChartCurve thinnedCurve(const ChartCurve& curve, double width, double height, double tolerance);
 
+// The parts of `curve` at or below `top`, in order: where the curve crosses y = top a part
+// ends or begins at the crossing itself. A chart draws these instead of leaving the clipping
+// to the drawing, which an SVG file does not keep.
+std::vector<ChartCurve> partsBelow(const ChartCurve& curve, double top);
+
 // The reference Mach numbers drawn behind the free stream's own curves.
 inline constexpr double kReferenceMachs[] = {1.5, 2.0, 3.0};
 // The loads sweep: 0° to 75° in steps of 0.1°.

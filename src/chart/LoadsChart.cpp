@@ -6,6 +6,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <cmath>
+#include <utility>
 
 #include "app/ChartSeries.h"
 #include "chart/ChartText.h"
@@ -57,16 +58,18 @@ LoadsChart::LoadsChart() {
   };
   for (std::size_t i = 0; i < kTheories.size(); ++i) {
     const QString name = tr(kTheories[i].name);
-    lift[i] = new QLineSeries(this);
-    styleCurve(*lift[i], kTheories[i].colour, 2.5, Qt::SolidLine);
-    lift[i]->setName(name);
-    add(lift[i]);
-    drag[i] = new QLineSeries(this);
-    styleCurve(*drag[i], kTheories[i].colour, 2.0, Qt::DashLine);
-    drag[i]->setName(name);
-    add(drag[i]);
-    // One legend entry per theory: the colour is the theory, the line says lift or drag.
-    legend()->markers(drag[i]).front()->setVisible(false);
+    for (std::size_t part = 0; part < kParts; ++part) {
+      for (const auto& [series, style] :
+           {std::pair(&lift[i][part], Qt::SolidLine), std::pair(&drag[i][part], Qt::DashLine)}) {
+        *series = new QLineSeries(this);
+        styleCurve(**series, kTheories[i].colour, style == Qt::SolidLine ? 2.5 : 2.0, style);
+        (*series)->setName(name);
+        add(*series);
+        // One legend entry per theory: the colour is the theory, the line lift or drag.
+        if (part > 0 || style != Qt::SolidLine)
+          legend()->markers(*series).front()->setVisible(false);
+      }
+    }
   }
   alphaAt = new QLineSeries(this);
   styleCurve(*alphaAt, Qt::black, 1.5, Qt::DashDotLine);
@@ -81,13 +84,19 @@ void LoadsChart::showCurves(const ChartSeries& series) {
   // A little room above the highest curve that matters, on round numbers.
   coefficient->setRange(loads.lowest, loads.highest * 1.1);
   coefficient->applyNiceNumbers();
-  const double height = coefficient->max() - coefficient->min();
-  const auto thinned = [height](const ChartCurve& curve) {
-    return points(thinnedCurve(curve, kSweepTop, height, kThinning));
+  const double top = coefficient->max();
+  const double height = top - coefficient->min();
+  const auto draw = [top, height](const Parts& series, const ChartCurve& curve) {
+    const std::vector<ChartCurve> parts = partsBelow(curve, top);
+    for (std::size_t part = 0; part < kParts; ++part) {
+      series[part]->replace(part < parts.size()
+                                ? points(thinnedCurve(parts[part], kSweepTop, height, kThinning))
+                                : QList<QPointF>());
+    }
   };
   for (std::size_t i = 0; i < theories.size(); ++i) {
-    lift[i]->replace(thinned(theories[i]->lift));
-    drag[i]->replace(thinned(theories[i]->drag));
+    draw(lift[i], theories[i]->lift);
+    draw(drag[i], theories[i]->drag);
   }
   shownRevision = series.curvesRevision;
 }
@@ -109,5 +118,8 @@ double LoadsChart::alphaLine() const {
 }
 
 std::array<qsizetype, 4> LoadsChart::liftPointCounts() const {
-  return {lift[0]->count(), lift[1]->count(), lift[2]->count(), lift[3]->count()};
+  std::array<qsizetype, 4> counts{};
+  for (std::size_t i = 0; i < lift.size(); ++i)
+    for (const QLineSeries* part : lift[i]) counts[i] += part->count();
+  return counts;
 }

@@ -25,13 +25,18 @@ class LoadsChart final : public QChart {
   // Points on each theory's lift curve, in the order exact, Ackeret, Busemann, model.
   std::array<qsizetype, 4> liftPointCounts() const;
 
+  // A curve leaving the top of the chart and coming back is drawn in parts; more than this
+  // many parts of one curve are not drawn.
+  static constexpr std::size_t kParts = 3;
+
  private:
   void showCurves(const ChartSeries& series);
 
-  QValueAxis* alpha = nullptr;         // horizontal, α [°]; all owned by the chart
-  QValueAxis* coefficient = nullptr;   // vertical [-]
-  std::array<QLineSeries*, 4> lift{};  // exact, Ackeret, Busemann, model
-  std::array<QLineSeries*, 4> drag{};
+  QValueAxis* alpha = nullptr;        // horizontal, α [°]; all owned by the chart
+  QValueAxis* coefficient = nullptr;  // vertical [-]
+  using Parts = std::array<QLineSeries*, kParts>;
+  std::array<Parts, 4> lift{};  // exact, Ackeret, Busemann, model
+  std::array<Parts, 4> drag{};
   QLineSeries* alphaAt = nullptr;
   int shownRevision = -1;  // ChartSeries::curvesRevision of the curves drawn
 };

@@ -165,4 +165,18 @@ TEST(ChartSeries, ThinningKeepsEveryPointWithinTheTolerance) {
   }
 }
 
+TEST(ChartSeries, PartsBelowTheTopEndAndBeginOnIt) {
+  // Up through the top, down through it, and up again: two parts, cut where y = 1.
+  const ChartCurve curve = {{0, 0}, {1, 2}, {2, 2}, {3, 0}, {4, 0.5}, {5, 3}};
+  const std::vector<ChartCurve> parts = partsBelow(curve, 1.0);
+  ASSERT_EQ(parts.size(), 2u);
+  EXPECT_EQ(parts[0].size(), 2u);
+  EXPECT_DOUBLE_EQ(parts[0].back().x, 0.5);
+  EXPECT_DOUBLE_EQ(parts[0].back().y, 1.0);
+  ASSERT_EQ(parts[1].size(), 4u);
+  EXPECT_DOUBLE_EQ(parts[1].front().x, 2.5);
+  EXPECT_DOUBLE_EQ(parts[1].back().x, 4.2);
+  EXPECT_TRUE(partsBelow({{0, 5}, {1, 6}}, 1.0).empty());
+}
+
 }  // namespace
