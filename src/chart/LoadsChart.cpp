@@ -92,6 +92,8 @@ void LoadsChart::showCurves(const ChartSeries& series) {
       series[part]->replace(part < parts.size()
                                 ? points(thinnedCurve(parts[part], kSweepTop, height, kThinning))
                                 : QList<QPointF>());
+      // An unused part costs a paint all the same; the first keeps the legend entry.
+      if (part > 0) series[part]->setVisible(part < parts.size());
     }
   };
   for (std::size_t i = 0; i < theories.size(); ++i) {
