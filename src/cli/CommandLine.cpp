@@ -337,7 +337,8 @@ Commands:
                       the model: regime, face states, coefficients, Ackeret's linear theory,
                       loads on a 1 m chord, and the model's face pressures against the exact ones
   sweep               one row per angle of attack from --from to --to for the same free
-                      stream: regime, the lower shock angle, c_l, c_d and L/D by exact
+                      stream: the regime (attached, detached, subsonic, or invalid outside
+                      0..90°), the lower shock angle, c_l, c_d and L/D by exact
                       shock-expansion theory, c_l and c_d by Ackeret, by Busemann and by the
                       picture's model (absent values empty in CSV, null in JSON, — in text)
   verify              check the theory against textbook cases built in: each case with its

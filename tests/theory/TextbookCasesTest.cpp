@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The built-in textbook cases: every one passes, and a case passes only with a real value
-// within its tolerance.
+// A textbook case passes only with a real value within its tolerance; that every built-in
+// case passes is the ctest cli.verify, which runs the tool itself.
 #include "theory/TextbookCases.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +11,6 @@
 using namespace theory;
 
 namespace {
-
-TEST(TextbookCases, EveryCasePassesWithItsSourceNamed) {
-  const auto cases = textbookCases();
-  EXPECT_GE(cases.size(), 27u);
-  for (const TextbookCase& c : cases) {
-    SCOPED_TRACE(c.flow + ": " + c.quantity);
-    EXPECT_TRUE(c.passes()) << "published " << c.printed() << " ± " << c.tolerance << ", program "
-                            << c.computed.value_or(std::nan("")) << "\n";
-    EXPECT_FALSE(c.source.empty());
-    EXPECT_GT(c.tolerance, 0.0);
-  }
-}
 
 TEST(TextbookCases, PassOnlyWithARealValueWithinTheTolerance) {
   constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
