@@ -26,12 +26,15 @@ class RunSummary final : public benchmark::ConsoleReporter {
   // own median when it computed one (--benchmark_repetitions), else that of the
   // single run. Negative when the benchmark did not run.
   double medianNs(const std::string& name) const;
+  // The same for the processor time.
+  double medianCpuNs(const std::string& name) const;
   // The median of one user counter of a benchmark; negative when absent.
   double medianCounter(const std::string& name, const std::string& counter) const;
 
  private:
   struct Figures {
     double ns = -1;                          // per iteration
+    double cpuNs = -1;                       // processor time per iteration
     std::map<std::string, double> counters;  // each counter's value
   };
   std::map<std::string, Figures> figures;  // by benchmark name, arguments included

@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <string_view>
@@ -168,7 +168,8 @@ bool wantsConsole(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
+  // The charts are graphics widgets, which need the widget application.
+  QApplication application(argc, argv);
   const bool console = wantsConsole(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (console) {

@@ -12,8 +12,9 @@ set(allowed_model    model canvas platform)
 set(allowed_theory   theory platform)
 set(allowed_view     view model canvas platform)
 set(allowed_app      app view model theory canvas platform)
-set(allowed_ui       ui app view model theory canvas platform)
-set(allowed_cli      cli app view model theory canvas platform)
+set(allowed_chart    chart app view model theory canvas platform)
+set(allowed_ui       ui chart app view model theory canvas platform)
+set(allowed_cli      cli chart app view model theory canvas platform)
 # The one gas of the program is defined once, in the model's constants; the exact theory
 # takes that file and nothing else of the model.
 set(extra_theory "model/Constants.h")

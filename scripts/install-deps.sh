@@ -6,8 +6,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core clang-format clang-tidy
-  help2man desktop-file-utils)
+  qt6-base-dev libgl-dev libqt6svg6 qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
+  fonts-dejavu-core clang-format clang-tidy help2man desktop-file-utils)
 # Extra packages named on the command line (for example the Xvfb tools).
 packages+=("$@")
 

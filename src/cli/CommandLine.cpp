@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "app/NumberText.h"
 #include "cli/TextEscape.h"
@@ -55,6 +56,16 @@ bool isDecimal(std::string_view text) {
   return !text.empty() && decimalPrefixLength(text) == text.size();
 }
 
+// WxH, each side a whole number from `smallest` to kLargestPictureSide.
+std::optional<std::pair<int, int>> pictureSize(std::string_view text, int smallest) {
+  const std::size_t x = text.find_first_of("xX");
+  if (x == std::string_view::npos) return std::nullopt;
+  const auto w = wholeNumber(text.substr(0, x), false, smallest, kLargestPictureSide);
+  const auto h = wholeNumber(text.substr(x + 1), false, smallest, kLargestPictureSide);
+  if (!w || !h) return std::nullopt;
+  return std::pair(*w, *h);
+}
+
 bool looksLikeNumber(std::string_view text) {
   return text.size() >= 2 && text[0] == '-' && (isDigit(text[1]) || text[1] == '.');
 }
@@ -69,6 +80,7 @@ std::optional<Command> commandNamed(std::string_view name) {
   if (name == "theory") return Command::Theory;
   if (name == "sweep") return Command::Sweep;
   if (name == "verify") return Command::Verify;
+  if (name == "chart") return Command::Chart;
   return std::nullopt;
 }
 
@@ -124,6 +136,22 @@ class Parser {
     } else if (*command == Command::Render && !outputFile) {
       if (text.empty()) return fail("render needs a file name, not an empty one");
       outputFile = text;
+    } else if (*command == Command::Chart && !chartNamed) {
+      chartNamed = true;
+      if (text == "thetabeta") {
+        result.chart = ChartKind::ThetaBeta;
+      } else if (text == "loads") {
+        result.chart = ChartKind::Loads;
+      } else {
+        fail("chart needs thetabeta or loads, not " + quoted(text));
+      }
+    } else if (*command == Command::Chart && !outputFile) {
+      if (text.empty()) return fail("chart needs a file name, not an empty one");
+      const auto format = chartFormatFor(text);
+      if (!format)
+        return fail("chart writes .png or .svg files (- for a PNG on stdout), not " + quoted(text));
+      result.chartFormat = *format;
+      outputFile = text;
     } else {
       fail("unexpected argument " + quoted(text));
     }
@@ -151,6 +179,12 @@ class Parser {
       if (!outputFile) return finishWith("render needs an output file (- for standard output)");
       result.outputFile = *outputFile;
     }
+    if (*command == Command::Chart) {
+      if (!chartNamed) return finishWith("chart needs thetabeta or loads, then an output file");
+      if (!outputFile)
+        return finishWith("chart needs an output file .png or .svg (- for standard output)");
+      result.outputFile = *outputFile;
+    }
     finishSweep();
   }
 
@@ -158,7 +192,7 @@ class Parser {
   static bool takesValue(std::string_view name) {
     return name == "--velocity" || name == "--temperature" || name == "--pressure" ||
            name == "--size" || name == "--drag" || name == "--angle" || name == "--ticks" ||
-           isSweepOption(name);
+           name == "--chart-size" || isSweepOption(name);
   }
   static bool isSweepOption(std::string_view name) {
     return name == "--from" || name == "--to" || name == "--step";
@@ -171,6 +205,8 @@ class Parser {
     if (sweepOptionGiven && !isSweep)
       return finishWith("--from, --to and --step are only for sweep");
     if (result.csv && result.json) return finishWith("--csv and --json cannot be combined");
+    if (chartSizeGiven && result.command != Command::Chart)
+      return finishWith("--chart-size is only for chart (--size is the picture's)");
     if (isSweep) {
       const std::string problem = sweepRangeProblem(result.sweep);
       if (!problem.empty()) return finishWith(problem);
@@ -186,18 +222,21 @@ class Parser {
     } else if (name == "--pressure") {
       s.pressure = value;
     } else if (name == "--size") {
-      const std::size_t x = value.find_first_of("xX");
-      const auto w = x == std::string::npos ? std::nullopt
-                                            : wholeNumber(std::string_view(value).substr(0, x),
-                                                          false, 1, kLargestPictureSide);
-      const auto h = x == std::string::npos ? std::nullopt
-                                            : wholeNumber(std::string_view(value).substr(x + 1),
-                                                          false, 1, kLargestPictureSide);
-      if (!w || !h)
+      const auto size = pictureSize(value, 1);
+      if (!size)
         return fail("--size needs WxH, whole numbers from 1 to " +
                     std::to_string(kLargestPictureSide) + ", not " + quoted(value));
-      s.width = *w;
-      s.height = *h;
+      s.width = size->first;
+      s.height = size->second;
+    } else if (name == "--chart-size") {
+      const auto size = pictureSize(value, kSmallestChartSide);
+      if (!size)
+        return fail("--chart-size needs WxH, whole numbers from " +
+                    std::to_string(kSmallestChartSide) + " to " +
+                    std::to_string(kLargestPictureSide) + ", not " + quoted(value));
+      chartSizeGiven = true;
+      result.chartWidth = size->first;
+      result.chartHeight = size->second;
     } else if (name == "--drag") {
       const auto p = point(value);
       if (!p) return fail("--drag needs a point X,Y of whole numbers, not " + quoted(value));
@@ -235,6 +274,8 @@ class Parser {
   Invocation& result;
   std::optional<Command> command;
   std::optional<std::string> outputFile;
+  bool chartNamed = false;      // chart: thetabeta or loads was given
+  bool chartSizeGiven = false;  // --chart-size was given
   std::string firstError;
   bool help = false;
   bool sweepOptionGiven = false;
@@ -283,6 +324,7 @@ Options:
                       plate; repeatable, applied in the order given
   --angle DEG         then set the angle of attack to DEG degrees, clamped to 0..75
   --ticks N           then run N animation ticks (default 0)
+  --chart-size WxH    size of a chart file in pixels, 100 to 8192 each (default 800x600)
   --json              print one JSON document instead of aligned text
   --csv               sweep only: print comma-separated values with a header row
   --from DEG          sweep only: the first angle of attack (default 0)
@@ -313,6 +355,10 @@ Commands:
   verify              check the theory against textbook cases built in: each case with its
                       source, the published value, the tolerance its rounding allows and the
                       program's value; exit status 1 when a case fails
+  chart thetabeta FILE
+  chart loads FILE    the theta-beta-M chart with the plate's operating point, or c_l and
+                      c_d against alpha by every theory with the current alpha, drawn for
+                      the same free stream; FILE.png or FILE.svg, or - for a PNG on stdout
 
 Options may also follow the command; "--" ends the options. A single-valued option given
 twice takes its last value. Negative coordinates need no "--": "sample -10,20" works.
@@ -321,9 +367,10 @@ In JSON every number reads back to the identical double; NaN and infinities are 
 the strings "NaN", "Infinity" and "-Infinity"; absent theory values are null.
 
 Exit status: 0 on success; 1 when verify finds a case that fails; 2 for an unknown command
-or option, a malformed number of ticks, size, point or angle, an unusable sweep range, or an
-output that cannot be written (one line on stderr, nothing on stdout); 130 or 143 when Ctrl+C
-(SIGINT) or SIGTERM stopped the work (nothing written, an existing output file left as it
-was). A long run on a terminal shows its progress on stderr.
+or option, a malformed number of ticks, size, point or angle, an unusable sweep range, a
+chart file that is neither .png nor .svg, or an output that cannot be written (one line on
+stderr, nothing on stdout); 130 or 143 when Ctrl+C (SIGINT) or SIGTERM stopped the work
+(nothing written, an existing output file left as it was). A long run on a terminal shows its
+progress on stderr.
 )";
 }

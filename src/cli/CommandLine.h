@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartFile.h"
 #include "cli/Session.h"
 #include "cli/Sweep.h"
 
@@ -19,6 +20,7 @@ enum class Command {
   Theory,
   Sweep,
   Verify,
+  Chart,
 };
 
 struct Invocation {
@@ -29,13 +31,18 @@ struct Invocation {
   SessionOptions session;
   Command command = Command::Freestream;
   std::vector<PixelPoint> points;  // sample
-  std::string outputFile;          // render; "-" is standard output
+  std::string outputFile;          // render, chart; "-" is standard output
+  ChartKind chart = ChartKind::ThetaBeta;
+  ChartFormat chartFormat = ChartFormat::Png;
+  int chartWidth = 800;   // pixels
+  int chartHeight = 600;  // pixels
   bool json = false;
   SweepRange sweep;  // sweep: --from, --to, --step
   bool csv = false;  // sweep: comma-separated values
 };
 
 inline constexpr int kLargestPictureSide = 8192;  // pixels: two 32-bit images stay below 512 MiB
+inline constexpr int kSmallestChartSide = 100;    // pixels: room for the axes and the legend
 
 // `arguments` without the program name. Options may stand before or after the command; "--"
 // ends them, and a lone "-" or a negative number is an argument, not an option.

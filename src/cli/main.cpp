@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zerkon-cli: one flow session built as the window builds it, one command answered about it.
 
+#include <QApplication>
 #include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
@@ -10,12 +11,15 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <new>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/ChartSeries.h"
 #include "app/Version.h"
+#include "chart/ChartFile.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ProgressLine.h"
@@ -98,6 +102,7 @@ std::string answer(const Invocation& call, Session& session) {
     case Command::Render:
     case Command::Sweep:
     case Command::Verify:
+    case Command::Chart:
       break;
   }
   return call.json ? toJson(report) : toText(report);
@@ -144,7 +149,8 @@ int main(int argc, char** argv) try {
     if (call.outputFile == "-") return fail("cannot write to standard output: " + why);
     return fail("cannot write " + quotedText(call.outputFile) + ": " + why);
   };
-  if (call.command == Command::Render) {
+  const bool writesFile = call.command == Command::Render || call.command == Command::Chart;
+  if (writesFile) {
     const std::string problem = outputProblem(call.outputFile);
     if (!problem.empty()) return cannotWrite(problem);
     // Past a file-size limit a write then fails with its cause instead of killing the tool
@@ -155,13 +161,17 @@ int main(int argc, char** argv) try {
   stopOnInterrupt();
   // Text rendering needs an application object; the tool never needs a
   // display, whatever platform the environment asks for, nor a runtime folder of its own.
+  // The charts are graphics widgets, which need the widget application; every other command
+  // keeps the plain one.
   const RuntimeFolder runtimeFolder;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(keepQuietAboutRuntimeFolder);
   int qtArgc = 1;
   char programName[] = "zerkon-cli";
   char* qtArgv[] = {programName, nullptr};
-  const QGuiApplication application(qtArgc, qtArgv);
+  const std::unique_ptr<QGuiApplication> application =
+      call.command == Command::Chart ? std::make_unique<QApplication>(qtArgc, qtArgv)
+                                     : std::make_unique<QGuiApplication>(qtArgc, qtArgv);
 
   SessionOptions options = call.session;
   ProgressLine progress(isatty(STDERR_FILENO) == 1, options.ticks);
@@ -185,6 +195,18 @@ int main(int argc, char** argv) try {
     if (stopped() != 0) return stopped();
     const std::string problem =
         writeOutput(call.outputFile, std::string_view(png.constData(), png.size()));
+    return problem.empty() ? 0 : cannotWrite(problem);
+  }
+
+  if (call.command == Command::Chart) {
+    ChartSeriesBuilder charts;
+    const QByteArray bytes =
+        renderChart(call.chart, charts.update(session.model()),
+                    QSize(call.chartWidth, call.chartHeight), call.chartFormat);
+    if (bytes.isEmpty()) return fail("cannot draw the chart");
+    if (stopped() != 0) return stopped();
+    const std::string problem =
+        writeOutput(call.outputFile, std::string_view(bytes.constData(), bytes.size()));
     return problem.empty() ? 0 : cannotWrite(problem);
   }
 

@@ -12,6 +12,7 @@
 #include "app/RegimeLine.h"
 #include "app/SessionBuilder.h"
 #include "ui/AboutDialog.h"
+#include "ui/ChartsWindow.h"
 #include "ui/FieldHelp.h"
 #include "ui/FlowApp.h"
 #include "ui/NumberField.h"
@@ -93,9 +94,16 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   addAction(theoryItem);
   connect(theoryItem, &QAction::triggered, this, &MainDialog::showTheory);
   connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshTheory);
-  // The theory belongs to this window's flow: it goes when the window goes.
+
+  chartsItem = new QAction(tr("&Charts..."), this);
+  chartsItem->setShortcut(QKeySequence(Qt::Key_F4));
+  chartsItem->setShortcutContext(Qt::WindowShortcut);
+  addAction(chartsItem);
+  connect(chartsItem, &QAction::triggered, this, &MainDialog::showCharts);
+  // The theory and the charts belong to this window's flow: they go when the window goes.
   connect(this, &QDialog::finished, this, [this] {
     if (theory) theory->close();
+    if (charts) charts->close();
   });
 
   // Under the picture: the regime line, then the teacher's tools in the menu.
@@ -187,8 +195,28 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+void MainDialog::showCharts() {
+  if (!charts) {
+    charts = new ChartsWindow(model, this);
+    connect(charts, &ChartsWindow::angleAsked, &view, &FlowView::turnTo);
+    // Below the picture, or else beside it, when the screen has room: the plate and its
+    // charts are watched together.
+    const QRect frame = frameGeometry();
+    for (const QPoint at : {frame.bottomLeft() + QPoint(0, 8), frame.topRight() + QPoint(8, 0)}) {
+      if (screen() && screen()->availableGeometry().contains(QRect(at, charts->size()))) {
+        charts->move(at);
+        break;
+      }
+    }
+  }
+  charts->show();
+  charts->raise();
+  charts->activateWindow();
+}
+
 void MainDialog::refreshTheory() {
   if (theory && theory->isVisible()) theory->refresh();
+  if (charts) charts->flowChanged();
 }
 
 void MainDialog::refreshRegime() {
@@ -220,6 +248,7 @@ void MainDialog::showFieldMenu(NumberField& field, const QPoint& at) {
 }
 
 void MainDialog::addMenuItems(QMenu& menu) const {
+  menu.addAction(chartsItem);
   menu.addAction(theoryItem);
   menu.addAction(about);
   pictures->addTo(menu);

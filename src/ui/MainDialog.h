@@ -12,6 +12,7 @@
 #include "ui/WindowZoom.h"
 #include "view/FlowView.h"
 
+class ChartsWindow;
 class FlowModel;
 class NumberField;
 class PictureActions;
@@ -53,12 +54,17 @@ class MainDialog final : public QDialog {
   TheoryWindow* theoryWindow() const { return theory; }
   PictureActions& pictureActions() const { return *pictures; }
   RegimeLabel& regimeLabel() const { return *regime; }
+  QAction* chartsAction() const { return chartsItem; }
+  // Null until the charts are first opened.
+  ChartsWindow* chartsWindow() const { return charts; }
 
   // The About box, modal; the animation rests while it is open.
   void showAbout();
   // The theory window, non-modal, made on first use and brought up to date as it opens
   // beside this window.
   void showTheory();
+  // The charts, the same way; a click on a chart turns the plate as the keys do.
+  void showCharts();
 
   // Pause, step, restart, zoom and quit, with their keys.
   const ViewActions& viewActions() const { return *controls; }
@@ -77,7 +83,8 @@ class MainDialog final : public QDialog {
   void applyFreeStream();
   void showFieldMenu(NumberField& field, const QPoint& at);
   void addMenuItems(QMenu& menu) const;
-  // Only a shown theory window is brought up to date: closed, it costs nothing.
+  // Only a shown theory window is brought up to date: closed, it costs nothing. The charts
+  // follow the same changes.
   void refreshTheory();
   // The regime line is always shown, so it follows every turn and every free stream.
   void refreshRegime();
@@ -99,4 +106,6 @@ class MainDialog final : public QDialog {
   PictureActions* pictures = nullptr;
   ViewActions* controls = nullptr;  // owned by this window
   WindowZoom windowZoom;
+  QAction* chartsItem = nullptr;   // owned by this window
+  ChartsWindow* charts = nullptr;  // owned by this window
 };

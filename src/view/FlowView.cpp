@@ -227,14 +227,21 @@ void FlowView::keyPressEvent(QKeyEvent* event) {
 }
 
 void FlowView::turnBy(double degrees) {
-  // Before attach the model has no picture size to turn the plate in.
-  if (!isAttached()) return;
-  const double angle = flowAnimation.flowModel().angle;
   // Degrees to radians in this order of operations, as the batch tool does it; a negative
   // step gives the very bits of angle − |degrees|·π/180.
-  const double wanted = angle + degrees * std::numbers::pi / 180;
+  turnToAngle(flowAnimation.flowModel().angle + degrees * std::numbers::pi / 180);
+}
+
+void FlowView::turnTo(double degrees) {
+  // DEG·π/180 in this order, as the batch tool's angle option.
+  if (std::isfinite(degrees)) turnToAngle(degrees * std::numbers::pi / 180);
+}
+
+void FlowView::turnToAngle(double wanted) {
+  // Before attach the model has no picture size to turn the plate in.
+  if (!isAttached()) return;
   // At a limit the plate stays put, and so does the picture: no redraw, no signal.
-  if (std::clamp(wanted, 0.0, FlowModel::kMaxAngle) == angle) return;
+  if (std::clamp(wanted, 0.0, FlowModel::kMaxAngle) == flowAnimation.flowModel().angle) return;
   flowAnimation.turnPlate(wanted);
   emit plateTurned();
   // The probe fields would otherwise show the state of an angle no longer set.

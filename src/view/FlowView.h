@@ -58,6 +58,10 @@ class FlowView final : public QWidget, public FrameHost {
   void stopTimer() override;
   // Synchronous when the window connects with Qt::DirectConnection.
   void requestProbe(int x, int y) override;
+  // Turns the plate to `degrees` the way the keys turn it: clamped to 0..75 degrees, redrawn
+  // by the animation, announced by plateTurned; nothing at all happens when the clamped angle
+  // is the one the plate has, or for a value that is not a number.
+  void turnTo(double degrees);
 
   // Moves the probe by (dx, dy) pixels and probes there: from the picture's centre when
   // keyboard probing starts, never outside the picture.
@@ -105,6 +109,8 @@ class FlowView final : public QWidget, public FrameHost {
   void repaintMarker();
   // Starts or stops the timer as the three conditions say.
   void updateTimer();
+  // The one way the keys and turnTo move the plate, to `wanted` radians before the clamp.
+  void turnToAngle(double wanted);
 
   FlowAnimation flowAnimation;
   QTimer frameTimer;

@@ -114,7 +114,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"BadPoint", {"sample", "1,2,3"}},
                       ErrorCase{"UnwritableFile", {"render", "/nonexistent-dir/frame.png"}},
                       ErrorCase{"DirectoryAsFile", {"render", "/"}},
-                      ErrorCase{"SweepStepZero", {"sweep", "--step", "0"}}),
+                      ErrorCase{"SweepStepZero", {"sweep", "--step", "0"}},
+                      ErrorCase{"ChartOfNothing", {"chart", "pie", "x.png"}},
+                      ErrorCase{"ChartWithoutFile", {"chart", "loads"}},
+                      ErrorCase{"ChartAsJpeg", {"chart", "loads", "x.jpg"}},
+                      ErrorCase{"ChartTooSmall", {"--chart-size", "99x600", "chart", "loads", "-"}},
+                      ErrorCase{"ChartSizeForRender", {"--chart-size", "800x600", "render", "-"}},
+                      ErrorCase{"ChartUnwritable", {"chart", "loads", "/nonexistent-dir/c.svg"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Tool, FreeStreamTextsAreNeverAnErrorAndNonFiniteValuesAreStrings) {
@@ -296,6 +302,49 @@ TEST(Tool, RenderToADashWritesThePngToStdout) {
   QImage image;
   ASSERT_TRUE(image.loadFromData(run.out, "PNG"));
   EXPECT_EQ(image.size(), QSize(120, 90));
+}
+
+TEST(Tool, ChartIsAPngOrAnSvgByItsExtension) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const struct {
+    QStringList arguments;
+    const char* file;  // nullptr: standard output
+    const char* format;
+    QSize size;
+  } cases[] = {
+      {{"chart", "thetabeta"}, "tb.png", "PNG", QSize(800, 600)},
+      {{"--chart-size", "640x480", "--size", "300x200", "chart", "loads"},
+       "l.PNG",
+       "PNG",
+       QSize(640, 480)},
+      {{"--angle", "5", "chart", "loads"}, nullptr, "PNG", QSize(800, 600)},
+      {{"--velocity", "900", "chart", "thetabeta"}, "tb.svg", "SVG", QSize(800, 600)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    const QString path = c.file ? dir.filePath(c.file) : QStringLiteral("-");
+    const ToolRun run = runTool(c.arguments + QStringList{path});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    QByteArray bytes = run.out;
+    if (c.file) {
+      EXPECT_TRUE(run.out.isEmpty());
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+      bytes = file.readAll();
+    }
+    if (QByteArray(c.format) == "SVG") {
+      EXPECT_TRUE(bytes.startsWith("<?xml")) << bytes.left(40).toStdString();
+      EXPECT_TRUE(bytes.contains("viewBox=\"0 0 800 600\""));
+      EXPECT_TRUE(bytes.contains("M₁ = 2.672"));
+    } else {
+      QImage image;
+      ASSERT_TRUE(image.loadFromData(bytes, "PNG"));
+      EXPECT_EQ(image.size(), c.size);
+    }
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);  // no leftovers
 }
 
 TEST(Tool, TheoryBesideTheModel) {

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the two charts share in their texts: numbers as the theory report shows them, and the
+// look of a curve.
+
+#include <QColor>
+#include <QPen>
+#include <QString>
+
+class QLineSeries;
+
+// A fixed number of decimals, "." whatever the locale.
+QString chartNumber(double value, int decimals);
+// A line series drawn with `colour` at `width` pixels in `style`.
+void styleCurve(QLineSeries& series, const QColor& colour, qreal width, Qt::PenStyle style);
