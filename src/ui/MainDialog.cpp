@@ -142,14 +142,14 @@ void MainDialog::showTheory() {
   theory->refresh();
   if (!theory->isVisible()) {
     theory->adjustSize();
-    placeTheory();
+    placeBeside(*theory);
   }
   theory->show();
   theory->raise();
   theory->activateWindow();
 }
 
-void MainDialog::placeTheory() {
+void MainDialog::placeBeside(QWidget& window) {
   if (!screen()) return;
   // Before it is first shown the window has no frame yet: take this window's.
   const QRect frame = frameGeometry();
@@ -157,9 +157,9 @@ void MainDialog::placeTheory() {
   const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
                          frame.right() - inner.right(), frame.bottom() - inner.bottom());
   const QSize size =
-      theory->isVisible() ? theory->frameGeometry().size() : theory->size().grownBy(margins);
+      window.isVisible() ? window.frameGeometry().size() : window.size().grownBy(margins);
   constexpr int kGap = 8;  // pixels between the two frames
-  theory->move(besidePosition(frame, size, screen()->availableGeometry(), kGap));
+  window.move(besidePosition(frame, size, screen()->availableGeometry(), kGap));
 }
 
 void MainDialog::setZoom(int percent) {
@@ -173,7 +173,8 @@ void MainDialog::setZoom(int percent) {
   layout()->activate();
   adjustSize();
   keepOnScreen();
-  if (theory && theory->isVisible()) placeTheory();
+  if (theory && theory->isVisible()) placeBeside(*theory);
+  if (charts && charts->isVisible()) placeBeside(*charts);
 }
 
 void MainDialog::keepOnScreen() {
@@ -199,16 +200,9 @@ void MainDialog::showCharts() {
   if (!charts) {
     charts = new ChartsWindow(model, this);
     connect(charts, &ChartsWindow::angleAsked, &view, &FlowView::turnTo);
-    // Below the picture, or else beside it, when the screen has room: the plate and its
-    // charts are watched together.
-    const QRect frame = frameGeometry();
-    for (const QPoint at : {frame.bottomLeft() + QPoint(0, 8), frame.topRight() + QPoint(8, 0)}) {
-      if (screen() && screen()->availableGeometry().contains(QRect(at, charts->size()))) {
-        charts->move(at);
-        break;
-      }
-    }
   }
+  // Beside the picture, never over it: the plate and its charts are watched together.
+  if (!charts->isVisible()) placeBeside(*charts);
   charts->show();
   charts->raise();
   charts->activateWindow();

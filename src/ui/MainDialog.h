@@ -88,8 +88,8 @@ class MainDialog final : public QDialog {
   void refreshTheory();
   // The regime line is always shown, so it follows every turn and every free stream.
   void refreshRegime();
-  // Puts a shown theory window beside this one.
-  void placeTheory();
+  // Puts the theory or the charts window beside this one, never over it.
+  void placeBeside(QWidget& window);
   // After a zoom: as much of the window on its screen as fits.
   void keepOnScreen();
 
