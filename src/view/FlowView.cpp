@@ -150,8 +150,8 @@ void FlowView::moveProbeBy(int dx, int dy) {
   if (!isAttached()) return;
   // In picture pixels, whatever the zoom.
   const FlowModel& model = flowAnimation.flowModel();
-  const QPoint from = probingByKeys && lastProbe ? *lastProbe
-                                                 : QPoint(model.viewWidth / 2, model.viewHeight / 2);
+  const QPoint from =
+      probingByKeys && lastProbe ? *lastProbe : QPoint(model.viewWidth / 2, model.viewHeight / 2);
   const QPoint to(std::clamp(from.x() + dx, 0, model.viewWidth - 1),
                   std::clamp(from.y() + dy, 0, model.viewHeight - 1));
   probingByKeys = true;

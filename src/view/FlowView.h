@@ -122,8 +122,8 @@ class FlowView final : public QWidget, public FrameHost {
   std::optional<QPoint> lastProbe;  // picture pixels
   bool probingByKeys = false;       // the crosshair is shown
   QPoint mouseAt;                   // where the last mouse event was, widget pixels
-  bool timerWanted = false;   // the animation started its timer and did not stop it
-  bool paused = false;        // the user paused the animation
-  bool offScreen = false;     // hidden or minimised since it was last shown
-  int zoomPercent = 100;      // per cent of the picture size on screen
+  bool timerWanted = false;         // the animation started its timer and did not stop it
+  bool paused = false;              // the user paused the animation
+  bool offScreen = false;           // hidden or minimised since it was last shown
+  int zoomPercent = 100;            // per cent of the picture size on screen
 };
