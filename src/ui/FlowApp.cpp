@@ -5,6 +5,8 @@
 #include <QPen>
 #include <QPolygonF>
 
+#include "ui/Language.h"
+
 namespace {
 constexpr auto kIconResource = ":/icons/zerkon.svg";
 constexpr qreal kViewBox = 64.0;  // the drawing's coordinates, as in the SVG
@@ -65,6 +67,8 @@ FlowApp::FlowApp(int argc, char** argv) : programName(nameFrom(argc, argv)) {
   QApplication::setApplicationName(QStringLiteral("zerkon"));
   QGuiApplication::setDesktopFileName(QStringLiteral("zerkon"));
   QApplication::setWindowIcon(applicationIcon());
+  // The window was built in English; it retranslates itself into the system's language.
+  installLanguage(systemLanguage());
 }
 
 int FlowApp::run() {

@@ -2,7 +2,8 @@
 #pragma once
 // The program: one application object, the one flow model and the window
 // that shows it. The model is made before the window and outlives it.
-// Nothing is read from or written to disk, and there are no options.
+// Nothing is read from or written to disk. The window speaks the system's language until
+// installLanguage (ui/Language.h) is given another.
 
 #include <QApplication>
 #include <QIcon>

@@ -15,6 +15,7 @@ class FlowModel;
 class NumberField;
 class PictureActions;
 class QAction;
+class QActionGroup;
 class QMenu;
 class RegimeLabel;
 class TheoryWindow;
@@ -46,6 +47,8 @@ class MainDialog final : public QDialog {
   FlowView& flowView() { return view; }
   NumberField& field(FieldId id) const { return fields.field(id); }
   QAction& aboutAction() const { return *about; }
+  // Русский, then English.
+  QList<QAction*> languageActions() const;
   QAction* theoryAction() const { return theoryItem; }
   // Null until the theory window is first opened.
   TheoryWindow* theoryWindow() const { return theory; }
@@ -59,6 +62,8 @@ class MainDialog final : public QDialog {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // A new language: every text of the window again, from the translation now installed.
+  void changeEvent(QEvent* event) override;
 
  private:
   // V1, T1 or P1 was left or confirmed with Enter.
@@ -69,6 +74,7 @@ class MainDialog final : public QDialog {
   void refreshTheory();
   // The regime line is always shown, so it follows every turn and every free stream.
   void refreshRegime();
+  void retranslate();
 
   FlowModel& model;
   std::unique_ptr<Ui::MainDialog> ui;
@@ -81,4 +87,9 @@ class MainDialog final : public QDialog {
   // The regime line and the picture's tools, both owned by this window.
   RegimeLabel* regime = nullptr;
   PictureActions* pictures = nullptr;
+
+  // The context menu's Language items, owned by this window.
+  QActionGroup* languages = nullptr;
+  QAction* russian = nullptr;
+  QAction* english = nullptr;
 };
