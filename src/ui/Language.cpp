@@ -2,6 +2,7 @@
 #include "ui/Language.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -59,6 +60,8 @@ void installLanguage(Language language) {
                  : loaded(QStringLiteral("qtbase_") + code(language),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   state.language = language;
+  // The widgets are told by posted events; deliver them now, so the switch is done on return.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 bool installLanguage(const QString& code) {
