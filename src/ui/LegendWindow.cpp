@@ -159,4 +159,6 @@ void LegendWindow::changeEvent(QEvent* event) {
 void LegendWindow::retranslate() {
   setWindowTitle(tr("Legend"));
   for (const auto& [label, source] : descriptions) label->setText(tr(source));
+  // The other language wraps into other heights; the window follows them.
+  adjustSize();
 }

@@ -227,6 +227,8 @@ void TheoryWindow::retranslate() {
   setWindowTitle(tr("Shock-expansion theory"));
   for (const auto& [label, text] : named) label->setText(tr(text));
   refresh();
+  // The other language has other widths; the window follows them.
+  adjustSize();
 }
 
 QString TheoryWindow::regimeText() const {
