@@ -18,9 +18,9 @@ std::string cell(std::string text) {
   return text;
 }
 
-std::string reportValue(const TheoryReport& report, const std::string& label) {
+std::string reportValue(const TheoryReport& report, const std::string& key) {
   for (const ReportLine& line : reportLines(report))
-    if (line.label == label) return line.value;
+    if (line.key == key) return line.value;
   return "";
 }
 
@@ -55,8 +55,8 @@ std::string valuesTable(const FieldTexts& fields, const FlowModel& model,
   for (const auto& [id, name] : kProbeColumns)
     columns.emplace_back(name, probed ? fields.text(id) : "");
   columns.emplace_back("regime", report.message);
-  columns.emplace_back("c_l [-]", reportValue(report, "c_l"));
-  columns.emplace_back("c_d [-]", reportValue(report, "c_d"));
+  columns.emplace_back("c_l [-]", reportValue(report, "lift"));
+  columns.emplace_back("c_d [-]", reportValue(report, "drag"));
 
   std::string names;
   std::string values;

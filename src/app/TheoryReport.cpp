@@ -131,32 +131,34 @@ std::string regimeName(theory::Regime regime) {
 
 std::vector<ReportLine> reportLines(const TheoryReport& r) {
   std::vector<ReportLine> lines = {
-      {"M₁", number(realOnly(r.mach))},
-      {"α", angle(realOnly(theory::degrees(r.angle)))},
-      {"ρ₁", withUnit(realOnly(r.density), "kg/m³")},
-      {"V₁", withUnit(realOnly(r.velocity), "m/s")},
-      {"regime", r.message},
-      {"θmax", angle(r.maxDeflection)},
+      {"mach", "M₁", number(realOnly(r.mach))},
+      {"alpha", "α", angle(realOnly(theory::degrees(r.angle)))},
+      {"density", "ρ₁", withUnit(realOnly(r.density), "kg/m³")},
+      {"velocity", "V₁", withUnit(realOnly(r.velocity), "m/s")},
+      {"regime", "regime", r.message},
+      {"theta_max", "θmax", angle(r.maxDeflection)},
   };
   const auto face = [&lines](const char* name, const char* waveLabel, const FaceReport& f) {
     const std::string prefix = std::string(name) + " ";
-    lines.push_back({prefix + waveLabel, angle(f.waveAngle)});
-    lines.push_back({prefix + "M", number(f.mach)});
-    lines.push_back({prefix + "p/p₁", number(f.pressure)});
-    lines.push_back({prefix + "T/T₁", number(f.temperature)});
-    lines.push_back({prefix + "ρ/ρ₁", number(f.density)});
-    lines.push_back({prefix + "p/p₁ model", number(f.modelPressure)});
-    lines.push_back({prefix + "model / exact", number(f.modelOverExact)});
+    const std::string keyPrefix = std::string(name) + ".";
+    lines.push_back({keyPrefix + "wave_angle", prefix + waveLabel, angle(f.waveAngle)});
+    lines.push_back({keyPrefix + "mach", prefix + "M", number(f.mach)});
+    lines.push_back({keyPrefix + "pressure", prefix + "p/p₁", number(f.pressure)});
+    lines.push_back({keyPrefix + "temperature", prefix + "T/T₁", number(f.temperature)});
+    lines.push_back({keyPrefix + "density", prefix + "ρ/ρ₁", number(f.density)});
+    lines.push_back({keyPrefix + "model_pressure", prefix + "p/p₁ model", number(f.modelPressure)});
+    lines.push_back(
+        {keyPrefix + "model_over_exact", prefix + "model / exact", number(f.modelOverExact)});
   };
   face("lower", "β", r.lower);
   face("upper", "ν(M₁)+α", r.upper);
-  lines.push_back({"c_n", number(r.normalForce)});
-  lines.push_back({"c_l", number(r.lift)});
-  lines.push_back({"c_d", number(r.drag)});
-  lines.push_back({"L/D", number(r.liftToDrag)});
-  lines.push_back({"Ackeret c_l", number(r.linearLift)});
-  lines.push_back({"Ackeret c_d", number(r.linearDrag)});
-  lines.push_back({"lift, 1 m chord", withUnit(r.liftLoad, "N/m")});
-  lines.push_back({"drag, 1 m chord", withUnit(r.dragLoad, "N/m")});
+  lines.push_back({"normal_force", "c_n", number(r.normalForce)});
+  lines.push_back({"lift", "c_l", number(r.lift)});
+  lines.push_back({"drag", "c_d", number(r.drag)});
+  lines.push_back({"lift_to_drag", "L/D", number(r.liftToDrag)});
+  lines.push_back({"linear_lift", "Ackeret c_l", number(r.linearLift)});
+  lines.push_back({"linear_drag", "Ackeret c_d", number(r.linearDrag)});
+  lines.push_back({"lift_load", "lift, 1 m chord", withUnit(r.liftLoad, "N/m")});
+  lines.push_back({"drag_load", "drag, 1 m chord", withUnit(r.dragLoad, "N/m")});
   return lines;
 }

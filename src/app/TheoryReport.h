@@ -56,9 +56,10 @@ TheoryReport makeTheoryReport(FlowModel& model);
 // The name of a regime in one word, for machine-readable output.
 std::string regimeName(theory::Regime regime);
 
-// One row of the report as a person reads it.
+// One row of the report as a person reads it, and the key a program finds it by.
 struct ReportLine {
-  std::string label;  // UTF-8
+  std::string key;    // stable ASCII name, never shown ("lower.pressure")
+  std::string label;  // UTF-8, as the batch tool prints it
   std::string value;  // UTF-8, "—" when absent
 };
 

@@ -30,9 +30,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   picture->setAlignment(Qt::AlignTop);
   row->addWidget(picture);
 
-  auto* text = new QLabel(QString::fromUtf8("Программа построения визуальной модели процесса "
-                                            "обтекания бесконечно тонкой пластины сверхзвуковым "
-                                            "потоком"),
+  auto* text = new QLabel(tr("A program that builds a visual model of supersonic flow around "
+                             "an infinitely thin flat plate"),
                           this);
   text->setWordWrap(true);
   text->setMinimumWidth(280);

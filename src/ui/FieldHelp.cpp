@@ -56,3 +56,41 @@ QString fieldToolTip(FieldId id) {
   }
   return {};
 }
+
+QString fieldAccessibleName(FieldId id) {
+  switch (id) {
+    case FieldId::V1:
+      return FieldHelp::tr("V₁, velocity, m/s");
+    case FieldId::T1:
+      return FieldHelp::tr("T₁, temperature, K");
+    case FieldId::P1:
+      return FieldHelp::tr("P₁, pressure, Pa");
+    case FieldId::Rho1:
+      return FieldHelp::tr("ρ₁, density, kg/m³");
+    case FieldId::C1:
+      return FieldHelp::tr("c₁, speed of sound, m/s");
+    case FieldId::M1:
+      return FieldHelp::tr("M₁, Mach number, no unit");
+    case FieldId::V01:
+      return FieldHelp::tr("V₀₁, specific volume, m³/kg");
+    case FieldId::T:
+      return FieldHelp::tr("T, temperature at the point, K");
+    case FieldId::P:
+      return FieldHelp::tr("P, pressure at the point, Pa");
+    case FieldId::Rho:
+      return FieldHelp::tr("ρ, density at the point, kg/m³");
+    case FieldId::C:
+      return FieldHelp::tr("c, speed of sound at the point, m/s");
+    case FieldId::M:
+      return FieldHelp::tr("M, Mach number at the point, no unit");
+    case FieldId::V0:
+      return FieldHelp::tr("V₀, specific volume at the point, m³/kg");
+    case FieldId::V:
+      return FieldHelp::tr("V, velocity at the point, m/s");
+    case FieldId::Vphi:
+      return FieldHelp::tr("V_φ, velocity along the turned stream, m/s");
+    case FieldId::Vr:
+      return FieldHelp::tr("V_r, velocity across the turned stream, m/s");
+  }
+  return {};
+}

@@ -10,6 +10,8 @@
 
 #include "app/Version.h"
 
+#include "ui/Language.h"
+
 namespace {
 constexpr auto kSvgResource = ":/icons/zerkon.svg";
 constexpr std::array kPngSizes{16, 32, 48, 64, 128, 256};  // pixels, as installed
@@ -111,6 +113,9 @@ FlowApp::FlowApp(int argc, char** argv, Language language)
   QApplication::setApplicationVersion(QString::fromLatin1(kVersion.data(), kVersion.size()));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
   QApplication::setWindowIcon(applicationIcon());
+  // The window was built in English; it retranslates itself into the language asked for on
+  // the command line, else the system's.
+  installLanguage(chosenLanguage);
 }
 
 int FlowApp::run() {

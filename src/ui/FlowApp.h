@@ -2,8 +2,9 @@
 #pragma once
 // The program: one application object, the one flow model and the window
 // that shows it. The model is made before the window and outlives it.
-// Nothing is read from or written to disk; the options are read before this
-// object is made (ui/WindowCommandLine.h).
+// Nothing is read from or written to disk; the options are read before this object is made
+// (ui/WindowCommandLine.h). The window speaks the language the options ask for, else the
+// system's, until the menu switches it (ui/Language.h).
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/LegendWindow.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -48,54 +49,58 @@ void arrow(QPainter& p, QPointF from, QPointF to) {
 }  // namespace
 
 LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(tr("Legend"));
   setModal(false);
   if (parent) setWindowIcon(parent->windowIcon());
 
-  const std::pair<QString, std::function<void(QPainter&)>> rows[] = {
-      {tr("Tracers: ten thousand particles of gas, one red pixel each, moving with the local "
-          "velocity; they enter at the left and are turned by the fronts."),
+  const std::pair<const char*, std::function<void(QPainter&)>> rows[] = {
+      {QT_TR_NOOP(
+           "Tracers: ten thousand particles of gas, one red pixel each, moving with the local "
+           "velocity; they enter at the left and are turned by the fronts."),
        [](QPainter& p) {
          p.setPen(kTracer);
          const QPoint dots[] = {{5, 6},   {14, 19}, {22, 9},  {31, 22}, {37, 4},
                                 {44, 15}, {52, 8},  {58, 21}, {9, 24},  {27, 14}};
          p.drawPoints(dots, 10);
        }},
-      {tr("Pressure bubbles: two orange discs carried by the flow; the higher the local "
-          "pressure, the smaller the disc (radius 10 pixels at 100000 Pa)."),
+      {QT_TR_NOOP("Pressure bubbles: two orange discs carried by the flow; the higher the local "
+                  "pressure, the smaller the disc (radius 10 pixels at 100000 Pa)."),
        [](QPainter& p) {
          p.setPen(Qt::black);
          p.setBrush(kBubble);
          p.drawEllipse(QPoint(18, 14), 10, 10);
          p.drawEllipse(QPoint(48, 14), 5, 5);
        }},
-      {tr("Streamlines: twelve green lines, the whole paths of gas entering at evenly spaced "
-          "heights."),
+      {QT_TR_NOOP(
+           "Streamlines: twelve green lines, the whole paths of gas entering at evenly spaced "
+           "heights."),
        [](QPainter& p) {
          p.setPen(pen(kStreamline, 1));
          p.drawPolyline(QPolygon({{0, 8}, {26, 8}, {44, 20}, {64, 20}}));
        }},
-      {tr("The plate: the thick blue line; drag it with the left button, or turn it with the "
-          "arrow keys when the picture has the keyboard."),
+      {QT_TR_NOOP(
+           "The plate: the thick blue line; drag it with the left button, or turn it with the "
+           "arrow keys when the picture has the keyboard."),
        [](QPainter& p) {
          p.setPen(pen(kPlate, 2));
          p.drawLine(8, 6, 56, 22);
        }},
-      {tr("Dashed lines: the shock fronts (below at the leading edge, above at the trailing "
-          "edge) and the first and last rays of the two expansion fans."),
+      {QT_TR_NOOP(
+           "Dashed lines: the shock fronts (below at the leading edge, above at the trailing "
+           "edge) and the first and last rays of the two expansion fans."),
        [](QPainter& p) {
          p.setPen(pen(Qt::black, 1, kDash));
          p.drawLine(4, 24, 60, 4);
        }},
-      {tr("Dash-dot lines: the undisturbed free stream at the heights of the leading and the "
-          "trailing edge."),
+      {QT_TR_NOOP(
+           "Dash-dot lines: the undisturbed free stream at the heights of the leading and the "
+           "trailing edge."),
        [](QPainter& p) {
          p.setPen(pen(Qt::black, 1, kDashDot));
          p.drawLine(0, 14, 64, 14);
        }},
-      {tr("The force arrow: the force on the plate from the pressures 20 pixels below and "
-          "above its centre, normal to the plate, with its vertical part Fy and horizontal "
-          "part Fx; the labels are in newtons (H)."),
+      {QT_TR_NOOP("The force arrow: the force on the plate from the pressures 20 pixels below and "
+                  "above its centre, normal to the plate, with its vertical part Fy and horizontal "
+                  "part Fx; the labels are in newtons (H)."),
        [](QPainter& p) {
          p.setPen(pen(Qt::black, 1));
          const QPointF centre(12, 25);
@@ -103,8 +108,8 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
          arrow(p, centre, {12, 3});
          arrow(p, centre, {40, 25});
        }},
-      {tr("The angle arc: the angle of attack α between the thin horizontal reference line "
-          "and the plate, with its value in degrees."),
+      {QT_TR_NOOP("The angle arc: the angle of attack α between the thin horizontal reference line "
+                  "and the plate, with its value in degrees."),
        [](QPainter& p) {
          p.setPen(pen(Qt::black, 1));
          p.drawLine(4, 20, 40, 20);
@@ -112,8 +117,8 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
          p.setPen(pen(kPlate, 2));
          p.drawLine(40, 20, 60, 8);
        }},
-      {tr("The crosshair: the point probed with Ctrl and the arrow keys; it goes when the "
-          "mouse moves."),
+      {QT_TR_NOOP("The crosshair: the point probed with Ctrl and the arrow keys; it goes when the "
+                  "mouse moves."),
        [](QPainter& p) {
          const QLine arms[] = {
              {25, 14, 30, 14}, {34, 14, 39, 14}, {32, 7, 32, 12}, {32, 16, 32, 21}};
@@ -129,12 +134,31 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
     picture->setPixmap(sample(draw));
     picture->setFrameShape(QFrame::Box);
     picture->setAlignment(Qt::AlignTop);
-    auto* words = new QLabel(text);
+    auto* words = new QLabel;
     words->setWordWrap(true);
     words->setMinimumWidth(360);
     grid->addWidget(picture, row, 0, Qt::AlignTop);
     grid->addWidget(words, row, 1);
-    texts << text;
+    descriptions.emplace_back(words, text);
     ++row;
   }
+  retranslate();
+}
+
+QStringList LegendWindow::entries() const {
+  QStringList texts;
+  for (const auto& [label, source] : descriptions) texts << label->text();
+  return texts;
+}
+
+void LegendWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
+}
+
+void LegendWindow::retranslate() {
+  setWindowTitle(tr("Legend"));
+  for (const auto& [label, source] : descriptions) label->setText(tr(source));
+  // The other language wraps into other heights; the window follows them.
+  adjustSize();
 }

@@ -5,6 +5,10 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <utility>
+#include <vector>
+
+class QLabel;
 
 class LegendWindow final : public QDialog {
   Q_OBJECT
@@ -13,8 +17,14 @@ class LegendWindow final : public QDialog {
   explicit LegendWindow(QWidget* parent = nullptr);
 
   // The descriptions, one per thing drawn, in the order shown.
-  QStringList entries() const { return texts; }
+  QStringList entries() const;
+
+ protected:
+  void changeEvent(QEvent* event) override;
 
  private:
-  QStringList texts;
+  void retranslate();
+
+  // Each description's label, owned by this window, with its English text.
+  std::vector<std::pair<QLabel*, const char*>> descriptions;
 };

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MainDialog.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
@@ -11,10 +14,13 @@
 
 #include "app/RegimeLine.h"
 #include "app/SessionBuilder.h"
+#include "platform/FixedText.h"
+#include "theory/PerfectGas.h"
 #include "ui/AboutDialog.h"
 #include "ui/ChartsWindow.h"
 #include "ui/FieldHelp.h"
 #include "ui/FlowApp.h"
+#include "ui/Language.h"
 #include "ui/NumberField.h"
 #include "ui/PictureActions.h"
 #include "ui/RegimeLabel.h"
@@ -22,6 +28,16 @@
 #include "ui/ViewActions.h"
 #include "ui/WindowPlacement.h"
 #include "ui_MainDialog.h"
+
+namespace {
+// The three inputs, then the outputs as they are read: the free stream's column, the local
+// state's, the local velocity's.
+constexpr std::array<FieldId, kAttachOrder.size()> kTabOrder = {
+    FieldId::V1,  FieldId::T1, FieldId::P1,   FieldId::Rho1, FieldId::C1, FieldId::M1,
+    FieldId::V01, FieldId::T,  FieldId::P,    FieldId::Rho,  FieldId::C,  FieldId::M,
+    FieldId::V0,  FieldId::V,  FieldId::Vphi, FieldId::Vr,
+};
+}  // namespace
 
 void WidgetFieldTexts::bind(FieldId id, NumberField* field) {
   fields[fieldSlot(id)] = field;
@@ -68,7 +84,6 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   for (const auto& [id, field] : bindings) {
     NumberField* const f = field;  // a lambda can capture a variable, not a binding
     fields.bind(id, f);
-    f->setToolTip(fieldToolTip(id));
     // The field's own edit menu, with the About item added.
     f->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(f, &QWidget::customContextMenuRequested, this,
@@ -82,20 +97,20 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
       &view, &FlowView::probeRequested, this,
       [this](int x, int y) { showProbe(fields, this->model, x, y); }, Qt::DirectConnection);
 
-  about = new QAction(tr("&About zerkon..."), this);
+  about = new QAction(this);
   about->setShortcut(QKeySequence(Qt::Key_F1));
   about->setShortcutContext(Qt::WindowShortcut);
   addAction(about);
   connect(about, &QAction::triggered, this, &MainDialog::showAbout);
 
-  theoryItem = new QAction(tr("Shock-expansion &theory..."), this);
+  theoryItem = new QAction(this);
   theoryItem->setShortcut(QKeySequence(Qt::Key_F2));
   theoryItem->setShortcutContext(Qt::WindowShortcut);
   addAction(theoryItem);
   connect(theoryItem, &QAction::triggered, this, &MainDialog::showTheory);
   connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshTheory);
 
-  chartsItem = new QAction(tr("&Charts..."), this);
+  chartsItem = new QAction(this);
   chartsItem->setShortcut(QKeySequence(Qt::Key_F4));
   chartsItem->setShortcutContext(Qt::WindowShortcut);
   addAction(chartsItem);
@@ -113,12 +128,31 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshRegime);
   controls = new ViewActions(*this, view);
 
+  // The languages are named in themselves, so either can be found from the other.
+  languages = new QActionGroup(this);
+  for (const auto& [language, name] :
+       {std::pair{Language::Russian, "&Русский"}, std::pair{Language::English, "&English"}}) {
+    QAction* item = languages->addAction(QString::fromUtf8(name));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [chosen = language] { installLanguage(chosen); });
+    (language == Language::Russian ? russian : english) = item;
+  }
+
+  // Tab runs through the inputs, then the outputs in reading order, then the picture.
+  QWidget* previous = nullptr;
+  for (const FieldId id : kTabOrder) {
+    QWidget* next = &fields.field(id);
+    if (previous) setTabOrder(previous, next);
+    previous = next;
+  }
+  setTabOrder(previous, &view);
+
   setWindowIcon(applicationIcon());
   SessionOptions start;
   start.width = view.width();
   start.height = view.height();
   startSession(start, fields, model, view.animation());
-  refreshRegime();
+  retranslate();
   for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1}) input->markApplied();
 }
 
@@ -127,6 +161,10 @@ MainDialog::~MainDialog() {
   // into a window that is half gone.
   for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1}) input->disconnect(this);
   view.disconnect(this);
+}
+
+QList<QAction*> MainDialog::languageActions() const {
+  return languages->actions();
 }
 
 void MainDialog::showAbout() {
@@ -214,7 +252,38 @@ void MainDialog::refreshTheory() {
 }
 
 void MainDialog::refreshRegime() {
-  regime->setLine(describeRegime(makeTheoryReport(model)));
+  const TheoryReport report = makeTheoryReport(model);
+  regime->setLine(describeRegime(report));
+  // A screen reader hears the picture as the angle and what the flow is.
+  view.setAccessibleDescription(
+      tr("Angle of attack α = %1°. %2")
+          .arg(QString::fromStdString(fixedText(theory::degrees(report.angle), 2)),
+               regime->text()));
+}
+
+void MainDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
+}
+
+void MainDialog::retranslate() {
+  ui->retranslateUi(this);
+  about->setText(tr("&About zerkon..."));
+  theoryItem->setText(tr("Shock-expansion &theory..."));
+  chartsItem->setText(tr("&Charts..."));
+  pictures->retranslate();
+  controls->retranslate();
+  for (const FieldId id : kAttachOrder) {
+    NumberField& field = fields.field(id);
+    field.setToolTip(fieldToolTip(id));
+    field.setAccessibleName(fieldAccessibleName(id));
+  }
+  // The symbols beside the fields are drawn as rich text; they are read as the field is.
+  for (QLabel* label : findChildren<QLabel*>())
+    if (auto* field = qobject_cast<NumberField*>(label->buddy()))
+      label->setAccessibleName(field->accessibleName());
+  view.setAccessibleName(tr("Flow picture"));
+  refreshRegime();
 }
 
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
@@ -247,4 +316,9 @@ void MainDialog::addMenuItems(QMenu& menu) const {
   menu.addAction(about);
   pictures->addTo(menu);
   controls->addTo(menu);
+  menu.addSeparator();
+  QMenu* language = menu.addMenu(tr("La&nguage"));
+  russian->setChecked(currentLanguage() == Language::Russian);
+  english->setChecked(currentLanguage() == Language::English);
+  language->addActions(languages->actions());
 }

@@ -17,6 +17,7 @@ class FlowModel;
 class NumberField;
 class PictureActions;
 class QAction;
+class QActionGroup;
 class QMenu;
 class RegimeLabel;
 class TheoryWindow;
@@ -49,6 +50,8 @@ class MainDialog final : public QDialog {
   FlowView& flowView() { return view; }
   NumberField& field(FieldId id) const { return fields.field(id); }
   QAction& aboutAction() const { return *about; }
+  // Русский, then English.
+  QList<QAction*> languageActions() const;
   QAction* theoryAction() const { return theoryItem; }
   // Null until the theory window is first opened.
   TheoryWindow* theoryWindow() const { return theory; }
@@ -77,6 +80,8 @@ class MainDialog final : public QDialog {
   // Escape never closes the window: a field puts back its applied text, elsewhere
   // nothing happens.
   void keyPressEvent(QKeyEvent* event) override;
+  // A new language: every text of the window again, from the translation now installed.
+  void changeEvent(QEvent* event) override;
 
  private:
   // V1, T1 or P1 was left or confirmed with Enter.
@@ -92,6 +97,7 @@ class MainDialog final : public QDialog {
   void placeBeside(QWidget& window);
   // After a zoom: as much of the window on its screen as fits.
   void keepOnScreen();
+  void retranslate();
 
   FlowModel& model;
   std::unique_ptr<Ui::MainDialog> ui;
@@ -108,4 +114,9 @@ class MainDialog final : public QDialog {
   WindowZoom windowZoom;
   QAction* chartsItem = nullptr;   // owned by this window
   ChartsWindow* charts = nullptr;  // owned by this window
+
+  // The context menu's Language items, owned by this window.
+  QActionGroup* languages = nullptr;
+  QAction* russian = nullptr;
+  QAction* english = nullptr;
 };

@@ -50,11 +50,11 @@ PictureActions::PictureActions(QWidget& window, FlowView& view, FlowModel& model
       model(model),
       fields(fields),
       folder(QDir::homePath()) {
-  save = addAction(tr("&Save picture..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+  save = addAction(QT_TR_NOOP("&Save picture..."), QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(save, &QAction::triggered, this, &PictureActions::savePicture);
-  copy = addAction(tr("&Copy values"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copy = addAction(QT_TR_NOOP("&Copy values"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   connect(copy, &QAction::triggered, this, &PictureActions::copyValues);
-  legend = addAction(tr("&Legend"), QKeySequence(Qt::Key_F3));
+  legend = addAction(QT_TR_NOOP("&Legend"), QKeySequence(Qt::Key_F3));
   connect(legend, &QAction::triggered, this, &PictureActions::showLegend);
 
   const ProbeStep steps[] = {
@@ -69,18 +69,23 @@ PictureActions::PictureActions(QWidget& window, FlowView& view, FlowModel& model
   };
   for (std::size_t i = 0; i < probes.size(); ++i) {
     const ProbeStep& step = steps[i];
-    probes[i] = addAction(tr(step.text), QKeySequence(step.key));
+    probes[i] = addAction(step.text, QKeySequence(step.key));
     connect(probes[i], &QAction::triggered, this,
             [this, dx = step.dx, dy = step.dy] { this->view.moveProbeBy(dx, dy); });
   }
 }
 
-QAction* PictureActions::addAction(const QString& text, const QKeySequence& key) {
-  auto* action = new QAction(text, &window);
+QAction* PictureActions::addAction(const char* text, const QKeySequence& key) {
+  auto* action = new QAction(tr(text), &window);
+  named.emplace_back(action, text);
   action->setShortcut(key);
   action->setShortcutContext(Qt::WindowShortcut);
   window.addAction(action);
   return action;
+}
+
+void PictureActions::retranslate() {
+  for (const auto& [action, text] : named) action->setText(tr(text));
 }
 
 void PictureActions::addTo(QMenu& menu) const {
@@ -111,7 +116,7 @@ void PictureActions::savePicture() {
 bool PictureActions::savePictureAs(const QImage& frame, const QString& path) {
   const QByteArray png = encodedPng(frame);
   std::string problem =
-      png.isEmpty() ? std::string("the picture could not be encoded as PNG")
+      png.isEmpty() ? tr("the picture could not be encoded as PNG").toStdString()
                     : replaceFileWhole(
                           QFile::encodeName(path).toStdString(),
                           std::string_view(png.constData(), static_cast<std::size_t>(png.size())));

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <utility>
+#include <vector>
 
 class FieldTexts;
 class FlowModel;
@@ -22,6 +24,9 @@ class PictureActions final : public QObject {
 
  public:
   PictureActions(QWidget& window, FlowView& view, FlowModel& model, const FieldTexts& fields);
+
+  // The actions' texts in the language now installed.
+  void retranslate();
 
   // A separator, then the items of this group.
   void addTo(QMenu& menu) const;
@@ -47,7 +52,8 @@ class PictureActions final : public QObject {
   LegendWindow* legendWindow() const { return legendBox; }
 
  private:
-  QAction* addAction(const QString& text, const QKeySequence& key);
+  // An action with the English `text`, translated now and again on every retranslate.
+  QAction* addAction(const char* text, const QKeySequence& key);
 
   QWidget& window;
   FlowView& view;
@@ -57,6 +63,7 @@ class PictureActions final : public QObject {
   QAction* copy = nullptr;
   QAction* legend = nullptr;
   std::array<QAction*, 8> probes{};
+  std::vector<std::pair<QAction*, const char*>> named;  // every action, with its English text
   LegendWindow* legendBox = nullptr;
   QString folder;  // where the last picture went; the home folder at first
 };

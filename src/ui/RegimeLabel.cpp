@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/RegimeLabel.h"
 
+#include <QCoreApplication>
+
 #include "app/RegimeLine.h"
 #include "ui/TheoryWindow.h"
 
@@ -11,8 +13,12 @@ RegimeLabel::RegimeLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void RegimeLabel::setLine(const RegimeLine& line) {
-  setText(QString::fromStdString(line.sentence));
-  setToolTip(QString::fromStdString(line.explanation));
+  // The sentence is translated before its numbers go in, so a translation can place them.
+  QString sentence = QCoreApplication::translate(kRegimeLineContext, line.sentenceTemplate);
+  for (const std::string& argument : line.arguments)
+    sentence = sentence.arg(QString::fromStdString(argument));
+  setText(sentence);
+  setToolTip(QCoreApplication::translate(kRegimeLineContext, line.explanationText));
   warning = !line.realFlow;
   QPalette shown = normalPalette;
   // The same colour as the theory window's warning, so the two read as one.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TheoryWindow.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -19,24 +20,69 @@ QString fromUtf8(const std::string& text) {
 QString meaningFor(theory::Regime regime) {
   switch (regime) {
     case theory::Regime::Subsonic:
-      return QObject::tr(
+      return TheoryWindow::tr(
           "The picture does not describe this flow: a subsonic stream has no "
           "Mach angle, and it is not turned by fronts at the plate's edges.");
     case theory::Regime::Detached:
-      return QObject::tr(
+      return TheoryWindow::tr(
           "The picture does not describe this flow: the real shock stands "
           "detached ahead of the plate, with subsonic gas behind it.");
     case theory::Regime::Vacuum:
-      return QObject::tr(
+      return TheoryWindow::tr(
           "The picture does not describe this flow: the gas above the plate "
           "would have to expand beyond zero pressure.");
     case theory::Regime::InvalidInput:
-      return QObject::tr("The theory cannot take this free stream.");
+      return TheoryWindow::tr("The theory cannot take this free stream.");
     case theory::Regime::ShockExpansion:
     case theory::Regime::MachWaves:
       break;
   }
   return {};
+}
+
+// The theory's own regime messages, which the window shows translated; the detached one
+// carries θmax and is built here.
+const char* const kTheoryMessages[] = {
+    QT_TRANSLATE_NOOP("TheoryWindow", "subsonic free stream: no oblique shock or expansion fan"),
+    // One literal, as the theory writes it.
+    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
+    QT_TRANSLATE_NOOP("TheoryWindow",
+                      "zero angle of attack: no shock, only Mach waves; the free stream is "
+                      "undisturbed"),
+    QT_TRANSLATE_NOOP("TheoryWindow",
+                      "attached shock on the lower face, expansion fan on the upper face"),
+    QT_TRANSLATE_NOOP("TheoryWindow",
+                      "upper face turned beyond the largest Prandtl-Meyer angle: vacuum"),
+    QT_TRANSLATE_NOOP("TheoryWindow", "free-stream Mach number must be a number from 0 to 1e100"),
+    QT_TRANSLATE_NOOP("TheoryWindow", "angle of attack must be a number from 0° to 90°"),
+};
+
+// The report writes its units in English, as the batch tool prints them; the window shows
+// them in its own language.
+QString withShownUnit(const QString& value) {
+  static const char* const kUnits[] = {
+      QT_TRANSLATE_NOOP("TheoryWindow", "m/s"),
+      QT_TRANSLATE_NOOP("TheoryWindow", "kg/m³"),
+      QT_TRANSLATE_NOOP("TheoryWindow", "N/m"),
+  };
+  for (const char* unit : kUnits) {
+    const QString suffix = QLatin1Char(' ') + QString::fromUtf8(unit);
+    if (value.endsWith(suffix))
+      return value.chopped(suffix.size()) + QLatin1Char(' ') + TheoryWindow::tr(unit);
+  }
+  return value;
+}
+
+QString shownMessage(const TheoryReport& report, const std::map<std::string, QString>& shown) {
+  if (report.message.empty()) return kAbsent;
+  if (report.regime == theory::Regime::Detached) {
+    const auto theta = shown.find("theta_max");
+    return TheoryWindow::tr("shock detached above θmax = %1")
+        .arg(theta == shown.end() ? kAbsent : theta->second);
+  }
+  for (const char* known : kTheoryMessages)
+    if (report.message == known) return TheoryWindow::tr(known);
+  return fromUtf8(report.message);
 }
 
 QFrame* separator() {
@@ -48,7 +94,6 @@ QFrame* separator() {
 }  // namespace
 
 TheoryWindow::TheoryWindow(FlowModel& model, QWidget* parent) : QDialog(parent), model(model) {
-  setWindowTitle(tr("Shock-expansion theory"));
   setModal(false);
   if (parent) setWindowIcon(parent->windowIcon());
 
@@ -56,10 +101,11 @@ TheoryWindow::TheoryWindow(FlowModel& model, QWidget* parent) : QDialog(parent),
   // What the theory is asked: the free stream as the model holds it, and the plate angle.
   auto* asked = new QGridLayout;
   int column = 0;
-  for (const char* name : {"M₁", "α", "V₁", "ρ₁"}) {
+  for (const auto& [name, key] : {std::pair{"M₁", "mach"}, std::pair{"α", "alpha"},
+                                  std::pair{"V₁", "velocity"}, std::pair{"ρ₁", "density"}}) {
     asked->addWidget(new QLabel(QString::fromUtf8(name) + QStringLiteral(" =")), 0, column++);
-    addValue(*asked, 0, column++, name);
-    values[name]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    addValue(*asked, 0, column++, key);
+    values[key]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
   asked->setColumnStretch(column - 1, 1);
   layout->addLayout(asked);
@@ -77,19 +123,25 @@ TheoryWindow::TheoryWindow(FlowModel& model, QWidget* parent) : QDialog(parent),
 
   // The two faces side by side: the exact state, then the model's pressure against it.
   auto* faces = new QGridLayout;
-  faces->addWidget(heading(tr("lower face: shock")), 0, 1);
-  faces->addWidget(heading(tr("upper face: expansion")), 0, 2);
-  const std::pair<QString, std::string> faceRows[] = {
-      {tr("wave angle β / ν(M₁)+α"), ""},     {QStringLiteral("M"), "M"},
-      {QStringLiteral("p/p₁"), "p/p₁"},       {QStringLiteral("T/T₁"), "T/T₁"},
-      {QStringLiteral("ρ/ρ₁"), "ρ/ρ₁"},       {tr("p/p₁ of the model"), "p/p₁ model"},
-      {tr("model / exact"), "model / exact"},
+  faces->addWidget(heading(QT_TR_NOOP("lower face: shock")), 0, 1);
+  faces->addWidget(heading(QT_TR_NOOP("upper face: expansion")), 0, 2);
+  // The row names with a word in them are translated; symbols alone are not.
+  const std::pair<const char*, const char*> faceRows[] = {
+      {QT_TR_NOOP("wave angle β / ν(M₁)+α"), "wave_angle"},
+      {nullptr, "mach"},
+      {nullptr, "pressure"},
+      {nullptr, "temperature"},
+      {nullptr, "density"},
+      {QT_TR_NOOP("p/p₁ of the model"), "model_pressure"},
+      {QT_TR_NOOP("model / exact"), "model_over_exact"},
   };
+  const char* const symbols[] = {"", "M", "p/p₁", "T/T₁", "ρ/ρ₁", "", ""};
   int row = 1;
-  for (const auto& [name, suffix] : faceRows) {
-    faces->addWidget(new QLabel(name), row, 0);
-    addValue(*faces, row, 1, suffix.empty() ? "lower β" : "lower " + suffix);
-    addValue(*faces, row, 2, suffix.empty() ? "upper ν(M₁)+α" : "upper " + suffix);
+  for (const auto& [name, key] : faceRows) {
+    faces->addWidget(name ? translated(name) : new QLabel(QString::fromUtf8(symbols[row - 1])), row,
+                     0);
+    addValue(*faces, row, 1, std::string("lower.") + key);
+    addValue(*faces, row, 2, std::string("upper.") + key);
     ++row;
   }
   layout->addLayout(faces);
@@ -97,44 +149,49 @@ TheoryWindow::TheoryWindow(FlowModel& model, QWidget* parent) : QDialog(parent),
 
   // The plate as a whole: shock-expansion beside Ackeret where both give a value.
   auto* plate = new QGridLayout;
-  plate->addWidget(heading(tr("shock-expansion")), 0, 1);
-  plate->addWidget(heading(tr("Ackeret")), 0, 2);
-  const std::tuple<QString, std::string, std::string> plateRows[] = {
-      {QStringLiteral("c<sub>l</sub>"), "c_l", "Ackeret c_l"},
-      {QStringLiteral("c<sub>d</sub>"), "c_d", "Ackeret c_d"},
-      {QStringLiteral("c<sub>n</sub>"), "c_n", ""},
-      {QStringLiteral("L/D"), "L/D", ""},
-      {tr("lift per metre of span (1 m chord)"), "lift, 1 m chord", ""},
-      {tr("drag per metre of span (1 m chord)"), "drag, 1 m chord", ""},
-      {tr("largest attached deflection θmax"), "θmax", ""},
+  plate->addWidget(heading(QT_TR_NOOP("shock-expansion")), 0, 1);
+  plate->addWidget(heading(QT_TR_NOOP("Ackeret")), 0, 2);
+  const std::tuple<const char*, bool, std::string, std::string> plateRows[] = {
+      {"c<sub>l</sub>", false, "lift", "linear_lift"},
+      {"c<sub>d</sub>", false, "drag", "linear_drag"},
+      {"c<sub>n</sub>", false, "normal_force", ""},
+      {"L/D", false, "lift_to_drag", ""},
+      {QT_TR_NOOP("lift per metre of span (1 m chord)"), true, "lift_load", ""},
+      {QT_TR_NOOP("drag per metre of span (1 m chord)"), true, "drag_load", ""},
+      {QT_TR_NOOP("largest attached deflection θmax"), true, "theta_max", ""},
   };
   row = 1;
-  for (const auto& [name, exact, linear] : plateRows) {
-    plate->addWidget(new QLabel(name), row, 0);
+  for (const auto& [name, words, exact, linear] : plateRows) {
+    plate->addWidget(words ? translated(name) : new QLabel(QString::fromUtf8(name)), row, 0);
     addValue(*plate, row, 1, exact);
     if (!linear.empty()) addValue(*plate, row, 2, linear);
     ++row;
   }
   layout->addLayout(plate);
   layout->addStretch();
-  refresh();
+  retranslate();
 }
 
-QLabel* TheoryWindow::heading(const QString& text) {
-  auto* label = new QLabel(text);
+QLabel* TheoryWindow::translated(const char* text) {
+  auto* label = new QLabel;
+  named.emplace_back(label, text);
+  return label;
+}
+
+QLabel* TheoryWindow::heading(const char* text) {
+  QLabel* label = translated(text);
   QFont font = label->font();
   font.setBold(true);
   label->setFont(font);
   return label;
 }
 
-void TheoryWindow::addValue(QGridLayout& grid, int row, int column,
-                            const std::string& reportLabel) {
+void TheoryWindow::addValue(QGridLayout& grid, int row, int column, const std::string& reportKey) {
   auto* label = new QLabel(kAbsent);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   grid.addWidget(label, row, column);
-  values[reportLabel] = label;
+  values[reportKey] = label;
 }
 
 bool TheoryWindow::picturesRealFlow(theory::Regime regime) {
@@ -144,20 +201,34 @@ bool TheoryWindow::picturesRealFlow(theory::Regime regime) {
 void TheoryWindow::refresh() {
   const TheoryReport report = makeTheoryReport(model);
   std::map<std::string, QString> shown;
-  for (const ReportLine& line : reportLines(report)) shown[line.label] = fromUtf8(line.value);
+  for (const ReportLine& line : reportLines(report))
+    shown[line.key] = withShownUnit(fromUtf8(line.value));
   const auto text = [&shown](const std::string& label) {
     const auto found = shown.find(label);
     return found == shown.end() || found->second.isEmpty() ? kAbsent : found->second;
   };
 
   for (auto& [label, widget] : values) widget->setText(text(label));
-  regime->setText(report.message.empty() ? kAbsent : fromUtf8(report.message));
+  regime->setText(shownMessage(report, shown));
 
   warning = !picturesRealFlow(report.regime);
   QPalette palette = normalPalette;
   if (warning) palette.setColor(QPalette::WindowText, kWarningColour);
   regime->setPalette(palette);
   note->setText(meaningFor(report.regime));
+}
+
+void TheoryWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
+}
+
+void TheoryWindow::retranslate() {
+  setWindowTitle(tr("Shock-expansion theory"));
+  for (const auto& [label, text] : named) label->setText(tr(text));
+  refresh();
+  // The other language has other widths; the window follows them.
+  adjustSize();
 }
 
 QString TheoryWindow::regimeText() const {
@@ -168,8 +239,8 @@ QColor TheoryWindow::regimeColour() const {
   return regime->palette().color(QPalette::WindowText);
 }
 
-QString TheoryWindow::value(const std::string& reportLabel) const {
-  const auto found = values.find(reportLabel);
+QString TheoryWindow::value(const std::string& reportKey) const {
+  const auto found = values.find(reportKey);
   return found == values.end() ? QString() : found->second->text();
 }
 

@@ -14,6 +14,8 @@
 #include <QPalette>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "theory/FlatPlate.h"
 
@@ -36,23 +38,31 @@ class TheoryWindow final : public QDialog {
   bool warns() const { return warning; }
   QColor regimeColour() const;
   static constexpr QColor kWarningColour{0xb0, 0x00, 0x20};
-  // The shown value of one row of the theory report, by the report's label ("lower p/p₁").
-  QString value(const std::string& reportLabel) const;
+  // The shown value of one row of the theory report, by the report's key ("lower.pressure").
+  QString value(const std::string& reportKey) const;
   // Every text in the window, one label a line.
   QString allText() const;
 
   // Whether a regime leaves the picture without real physics behind it.
   static bool picturesRealFlow(theory::Regime regime);
 
+ protected:
+  // A new language: the titles and row names again, and the regime in it.
+  void changeEvent(QEvent* event) override;
+
  private:
-  // A value label at (row, column) of `grid`, filled from the report row `reportLabel`.
-  void addValue(QGridLayout& grid, int row, int column, const std::string& reportLabel);
-  static QLabel* heading(const QString& text);
+  void retranslate();
+  // A value label at (row, column) of `grid`, filled from the report row `reportKey`.
+  void addValue(QGridLayout& grid, int row, int column, const std::string& reportKey);
+  // A label showing the English `text` translated, now and after every change of language.
+  QLabel* translated(const char* text);
+  QLabel* heading(const char* text);
 
   FlowModel& model;
   QLabel* regime = nullptr;               // the regime line; owned by this window, as every label
   QLabel* note = nullptr;                 // what the regime means for the picture, when it warns
-  std::map<std::string, QLabel*> values;  // by the report's labels
-  QPalette normalPalette;                 // the regime line's palette when all is well
+  std::map<std::string, QLabel*> values;  // by the report's keys
+  std::vector<std::pair<QLabel*, const char*>> named;  // the translated labels, English text
+  QPalette normalPalette;                              // the regime line's palette when all is well
   bool warning = false;
 };

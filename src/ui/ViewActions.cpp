@@ -21,31 +21,31 @@ std::size_t levelOf(int percent) {
 
 ViewActions::ViewActions(MainDialog& window, FlowView& view)
     : QObject(&window), window(window), view(view) {
-  pauseItem = make(tr("&Pause"), {QKeySequence(Qt::Key_Space)});
+  pauseItem = make(QString(), {QKeySequence(Qt::Key_Space)});
   pauseItem->setCheckable(true);
   connect(pauseItem, &QAction::toggled, &view, &FlowView::setPaused);
   connect(&view, &FlowView::pausedChanged, pauseItem, &QAction::setChecked);
 
-  stepItem = make(tr("&Step one tick"), {QKeySequence(Qt::Key_Period)});
+  stepItem = make(QString(), {QKeySequence(Qt::Key_Period)});
   stepItem->setEnabled(view.isPaused());
   connect(stepItem, &QAction::triggered, &view, [&view] { view.stepOnce(); });
   connect(&view, &FlowView::pausedChanged, stepItem, &QAction::setEnabled);
 
-  restartItem = make(tr("&Restart particles"), {QKeySequence(Qt::Key_R)});
+  restartItem = make(QString(), {QKeySequence(Qt::Key_R)});
   connect(restartItem, &QAction::triggered, &view, &FlowView::restartParticles);
 
   // Ctrl+= as well: on many layouts "+" needs Shift, "=" is the same key without it.
-  zoomInItem = make(tr("Zoom &in"), {QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                                     QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoomInItem = make(
+      QString(), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   connect(zoomInItem, &QAction::triggered, this, [this] { stepZoom(1); });
-  zoomOutItem = make(tr("Zoom &out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+  zoomOutItem = make(QString(), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
   connect(zoomOutItem, &QAction::triggered, this, [this] { stepZoom(-1); });
   zoomGroup = new QActionGroup(this);
   for (std::size_t i = 0; i < kLevelCount; ++i) {
     const int percent = FlowView::kZoomLevels[i];
     QList<QKeySequence> keys;
     if (percent == 100) keys.append(QKeySequence(Qt::CTRL | Qt::Key_0));
-    QAction* item = make(tr("%1 %").arg(percent), keys);
+    QAction* item = make(QString(), keys);
     item->setCheckable(true);
     zoomGroup->addAction(item);
     connect(item, &QAction::triggered, this, [this, percent] { this->window.setZoom(percent); });
@@ -54,8 +54,20 @@ ViewActions::ViewActions(MainDialog& window, FlowView& view)
   showZoom();
   connect(&view, &FlowView::zoomChanged, this, &ViewActions::showZoom);
 
-  quitItem = make(tr("&Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+  quitItem = make(QString(), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
   connect(quitItem, &QAction::triggered, &window, &QWidget::close);
+  retranslate();
+}
+
+void ViewActions::retranslate() {
+  pauseItem->setText(tr("&Pause"));
+  stepItem->setText(tr("&Step one tick"));
+  restartItem->setText(tr("&Restart particles"));
+  zoomInItem->setText(tr("Zoom &in"));
+  zoomOutItem->setText(tr("Zoom &out"));
+  for (std::size_t i = 0; i < kLevelCount; ++i)
+    zoomItems[i]->setText(tr("%1 %").arg(FlowView::kZoomLevels[i]));
+  quitItem->setText(tr("&Quit"));
 }
 
 QAction* ViewActions::make(const QString& text, const QList<QKeySequence>& keys) {

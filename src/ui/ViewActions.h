@@ -23,6 +23,8 @@ class ViewActions final : public QObject {
 
   // The block of these items, after a separator.
   void addTo(QMenu& menu) const;
+  // The items' texts in the language now installed.
+  void retranslate();
 
   QAction& pause() const { return *pauseItem; }
   QAction& step() const { return *stepItem; }

@@ -1,0 +1,549 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About zerkon</source>
+        <translation>About zerkon</translation>
+    </message>
+    <message>
+        <source>A program that builds a visual model of supersonic flow around an infinitely thin flat plate</source>
+        <translation>A program that builds a visual model of supersonic flow around an infinitely thin flat plate</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>zerkon %1</source>
+        <translation>zerkon %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the zerkon developers.
+Free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Copyright © 2026 the zerkon developers.
+Free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartsWindow</name>
+    <message>
+        <source>Charts</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Save chart...</source>
+        <translation>Save chart...</translation>
+    </message>
+    <message>
+        <source>Save chart</source>
+        <translation>Save chart</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+        <translation>PNG image (*.png);;SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>A chart is saved as a .png or an .svg file, not as %1.</source>
+        <translation>A chart is saved as a .png or an .svg file, not as %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>the chart cannot be drawn</source>
+        <translation>the chart cannot be drawn</translation>
+    </message>
+</context>
+<context>
+    <name>FieldHelp</name>
+    <message>
+        <source>V₁, free-stream speed, m/s: typed in, applied when the field is left</source>
+        <translation>V₁, free-stream speed, m/s: typed in, applied when the field is left</translation>
+    </message>
+    <message>
+        <source>T₁, free-stream temperature, K: typed in, applied when the field is left</source>
+        <translation>T₁, free-stream temperature, K: typed in, applied when the field is left</translation>
+    </message>
+    <message>
+        <source>P₁, free-stream pressure, Pa: typed in, applied when the field is left</source>
+        <translation>P₁, free-stream pressure, Pa: typed in, applied when the field is left</translation>
+    </message>
+    <message>
+        <source>ρ₁, free-stream density, kg/m³: P₁ · 0.028 / (8.314 · T₁)</source>
+        <translation>ρ₁, free-stream density, kg/m³: P₁ · 0.028 / (8.314 · T₁)</translation>
+    </message>
+    <message>
+        <source>c₁, free-stream speed of sound, m/s: √(415.7 · T₁)</source>
+        <translation>c₁, free-stream speed of sound, m/s: √(415.7 · T₁)</translation>
+    </message>
+    <message>
+        <source>M₁, free-stream Mach number, no unit: V₁ / c₁</source>
+        <translation>M₁, free-stream Mach number, no unit: V₁ / c₁</translation>
+    </message>
+    <message>
+        <source>V₀₁, free-stream specific volume, m³/kg: 1 / ρ₁</source>
+        <translation>V₀₁, free-stream specific volume, m³/kg: 1 / ρ₁</translation>
+    </message>
+    <message>
+        <source>T, temperature at the probed point, K: from the shock or fan the point lies behind</source>
+        <translation>T, temperature at the probed point, K: from the shock or fan the point lies behind</translation>
+    </message>
+    <message>
+        <source>P, pressure at the probed point, Pa: from the shock or fan the point lies behind</source>
+        <translation>P, pressure at the probed point, Pa: from the shock or fan the point lies behind</translation>
+    </message>
+    <message>
+        <source>ρ, density at the probed point, kg/m³: from the shock or fan the point lies behind</source>
+        <translation>ρ, density at the probed point, kg/m³: from the shock or fan the point lies behind</translation>
+    </message>
+    <message>
+        <source>c, speed of sound at the probed point, m/s: √(415.7 · T)</source>
+        <translation>c, speed of sound at the probed point, m/s: √(415.7 · T)</translation>
+    </message>
+    <message>
+        <source>M, Mach number at the probed point, no unit: V / c</source>
+        <translation>M, Mach number at the probed point, no unit: V / c</translation>
+    </message>
+    <message>
+        <source>V₀, specific volume at the probed point, m³/kg: 1 / ρ</source>
+        <translation>V₀, specific volume at the probed point, m³/kg: 1 / ρ</translation>
+    </message>
+    <message>
+        <source>V, flow speed at the probed point, m/s: √(V_φ² + V_r²)</source>
+        <translation>V, flow speed at the probed point, m/s: √(V_φ² + V_r²)</translation>
+    </message>
+    <message>
+        <source>V_φ, velocity along the turned stream at the probed point, m/s: from the shock or fan the point lies behind (V₁ in the free stream)</source>
+        <translation>V_φ, velocity along the turned stream at the probed point, m/s: from the shock or fan the point lies behind (V₁ in the free stream)</translation>
+    </message>
+    <message>
+        <source>V_r, velocity across the turned stream at the probed point, m/s: from the shock or fan the point lies behind (0 in the free stream)</source>
+        <translation>V_r, velocity across the turned stream at the probed point, m/s: from the shock or fan the point lies behind (0 in the free stream)</translation>
+    </message>
+    <message>
+        <source>V₁, velocity, m/s</source>
+        <translation>V₁, velocity, m/s</translation>
+    </message>
+    <message>
+        <source>T₁, temperature, K</source>
+        <translation>T₁, temperature, K</translation>
+    </message>
+    <message>
+        <source>P₁, pressure, Pa</source>
+        <translation>P₁, pressure, Pa</translation>
+    </message>
+    <message>
+        <source>ρ₁, density, kg/m³</source>
+        <translation>ρ₁, density, kg/m³</translation>
+    </message>
+    <message>
+        <source>c₁, speed of sound, m/s</source>
+        <translation>c₁, speed of sound, m/s</translation>
+    </message>
+    <message>
+        <source>M₁, Mach number, no unit</source>
+        <translation>M₁, Mach number, no unit</translation>
+    </message>
+    <message>
+        <source>V₀₁, specific volume, m³/kg</source>
+        <translation>V₀₁, specific volume, m³/kg</translation>
+    </message>
+    <message>
+        <source>T, temperature at the point, K</source>
+        <translation>T, temperature at the point, K</translation>
+    </message>
+    <message>
+        <source>P, pressure at the point, Pa</source>
+        <translation>P, pressure at the point, Pa</translation>
+    </message>
+    <message>
+        <source>ρ, density at the point, kg/m³</source>
+        <translation>ρ, density at the point, kg/m³</translation>
+    </message>
+    <message>
+        <source>c, speed of sound at the point, m/s</source>
+        <translation>c, speed of sound at the point, m/s</translation>
+    </message>
+    <message>
+        <source>M, Mach number at the point, no unit</source>
+        <translation>M, Mach number at the point, no unit</translation>
+    </message>
+    <message>
+        <source>V₀, specific volume at the point, m³/kg</source>
+        <translation>V₀, specific volume at the point, m³/kg</translation>
+    </message>
+    <message>
+        <source>V, velocity at the point, m/s</source>
+        <translation>V, velocity at the point, m/s</translation>
+    </message>
+    <message>
+        <source>V_φ, velocity along the turned stream, m/s</source>
+        <translation>V_φ, velocity along the turned stream, m/s</translation>
+    </message>
+    <message>
+        <source>V_r, velocity across the turned stream, m/s</source>
+        <translation>V_r, velocity across the turned stream, m/s</translation>
+    </message>
+</context>
+<context>
+    <name>LegendWindow</name>
+    <message>
+        <source>Tracers: ten thousand particles of gas, one red pixel each, moving with the local velocity; they enter at the left and are turned by the fronts.</source>
+        <translation>Tracers: ten thousand particles of gas, one red pixel each, moving with the local velocity; they enter at the left and are turned by the fronts.</translation>
+    </message>
+    <message>
+        <source>Pressure bubbles: two orange discs carried by the flow; the higher the local pressure, the smaller the disc (radius 10 pixels at 100000 Pa).</source>
+        <translation>Pressure bubbles: two orange discs carried by the flow; the higher the local pressure, the smaller the disc (radius 10 pixels at 100000 Pa).</translation>
+    </message>
+    <message>
+        <source>Streamlines: twelve green lines, the whole paths of gas entering at evenly spaced heights.</source>
+        <translation>Streamlines: twelve green lines, the whole paths of gas entering at evenly spaced heights.</translation>
+    </message>
+    <message>
+        <source>The plate: the thick blue line; drag it with the left button, or turn it with the arrow keys when the picture has the keyboard.</source>
+        <translation>The plate: the thick blue line; drag it with the left button, or turn it with the arrow keys when the picture has the keyboard.</translation>
+    </message>
+    <message>
+        <source>Dashed lines: the shock fronts (below at the leading edge, above at the trailing edge) and the first and last rays of the two expansion fans.</source>
+        <translation>Dashed lines: the shock fronts (below at the leading edge, above at the trailing edge) and the first and last rays of the two expansion fans.</translation>
+    </message>
+    <message>
+        <source>Dash-dot lines: the undisturbed free stream at the heights of the leading and the trailing edge.</source>
+        <translation>Dash-dot lines: the undisturbed free stream at the heights of the leading and the trailing edge.</translation>
+    </message>
+    <message>
+        <source>The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons (H).</source>
+        <translation>The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons (H).</translation>
+    </message>
+    <message>
+        <source>The angle arc: the angle of attack α between the thin horizontal reference line and the plate, with its value in degrees.</source>
+        <translation>The angle arc: the angle of attack α between the thin horizontal reference line and the plate, with its value in degrees.</translation>
+    </message>
+    <message>
+        <source>The crosshair: the point probed with Ctrl and the arrow keys; it goes when the mouse moves.</source>
+        <translation>The crosshair: the point probed with Ctrl and the arrow keys; it goes when the mouse moves.</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legend</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Free stream</source>
+        <translation>Free stream</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>kg/m³</source>
+        <translation>kg/m³</translation>
+    </message>
+    <message>
+        <source>m³/kg</source>
+        <translation>m³/kg</translation>
+    </message>
+    <message>
+        <source>State at the point</source>
+        <translation>State at the point</translation>
+    </message>
+    <message>
+        <source>Velocity at the point</source>
+        <translation>Velocity at the point</translation>
+    </message>
+    <message>
+        <source>Angle of attack α = %1°. %2</source>
+        <translation>Angle of attack α = %1°. %2</translation>
+    </message>
+    <message>
+        <source>&amp;About zerkon...</source>
+        <translation>&amp;About zerkon...</translation>
+    </message>
+    <message>
+        <source>Shock-expansion &amp;theory...</source>
+        <translation>Shock-expansion &amp;theory...</translation>
+    </message>
+    <message>
+        <source>Flow picture</source>
+        <translation>Flow picture</translation>
+    </message>
+    <message>
+        <source>La&amp;nguage</source>
+        <translation>La&amp;nguage</translation>
+    </message>
+    <message>
+        <source>&amp;Charts...</source>
+        <translation>&amp;Charts...</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>&amp;Save picture...</source>
+        <translation>&amp;Save picture...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy values</source>
+        <translation>&amp;Copy values</translation>
+    </message>
+    <message>
+        <source>&amp;Legend</source>
+        <translation>&amp;Legend</translation>
+    </message>
+    <message>
+        <source>Probe 1 pixel left</source>
+        <translation>Probe 1 pixel left</translation>
+    </message>
+    <message>
+        <source>Probe 1 pixel right</source>
+        <translation>Probe 1 pixel right</translation>
+    </message>
+    <message>
+        <source>Probe 1 pixel up</source>
+        <translation>Probe 1 pixel up</translation>
+    </message>
+    <message>
+        <source>Probe 1 pixel down</source>
+        <translation>Probe 1 pixel down</translation>
+    </message>
+    <message>
+        <source>Probe 10 pixels left</source>
+        <translation>Probe 10 pixels left</translation>
+    </message>
+    <message>
+        <source>Probe 10 pixels right</source>
+        <translation>Probe 10 pixels right</translation>
+    </message>
+    <message>
+        <source>Probe 10 pixels up</source>
+        <translation>Probe 10 pixels up</translation>
+    </message>
+    <message>
+        <source>Probe 10 pixels down</source>
+        <translation>Probe 10 pixels down</translation>
+    </message>
+    <message>
+        <source>&amp;Probe with the keyboard</source>
+        <translation>&amp;Probe with the keyboard</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded as PNG</source>
+        <translation>the picture could not be encoded as PNG</translation>
+    </message>
+    <message>
+        <source>The picture was not saved to %1: %2.</source>
+        <translation>The picture was not saved to %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RegimeLine</name>
+    <message>
+        <source>Attached shock below, expansion fan above: a flow that can exist.</source>
+        <translation>Attached shock below, expansion fan above: a flow that can exist.</translation>
+    </message>
+    <message>
+        <source>The plate turns the gas by less than the largest angle an oblique shock can turn it at this Mach number, so the shock stays attached to the leading edge. Above the plate the gas turns round the edge through an expansion fan and keeps a pressure above zero.</source>
+        <translation>The plate turns the gas by less than the largest angle an oblique shock can turn it at this Mach number, so the shock stays attached to the leading edge. Above the plate the gas turns round the edge through an expansion fan and keeps a pressure above zero.</translation>
+    </message>
+    <message>
+        <source>No angle of attack: only Mach waves, the stream passes undisturbed.</source>
+        <translation>No angle of attack: only Mach waves, the stream passes undisturbed.</translation>
+    </message>
+    <message>
+        <source>A plate lying along the stream does not turn the gas, so no shock or fan forms. Only weak Mach waves at the Mach angle mark where the plate&apos;s edges are felt.</source>
+        <translation>A plate lying along the stream does not turn the gas, so no shock or fan forms. Only weak Mach waves at the Mach angle mark where the plate&apos;s edges are felt.</translation>
+    </message>
+    <message>
+        <source>Detached shock: α = %1° is above θmax = %2°, so this picture cannot exist.</source>
+        <translation>Detached shock: α = %1° is above θmax = %2°, so this picture cannot exist.</translation>
+    </message>
+    <message>
+        <source>At this Mach number an oblique shock can turn the gas by at most θmax, and the plate asks for more. The real shock stands detached ahead of the leading edge with subsonic gas behind it, not attached to the edge as drawn.</source>
+        <translation>At this Mach number an oblique shock can turn the gas by at most θmax, and the plate asks for more. The real shock stands detached ahead of the leading edge with subsonic gas behind it, not attached to the edge as drawn.</translation>
+    </message>
+    <message>
+        <source>Subsonic free stream (M₁ = %1): this picture cannot exist.</source>
+        <translation>Subsonic free stream (M₁ = %1): this picture cannot exist.</translation>
+    </message>
+    <message>
+        <source>Below the speed of sound pressure disturbances travel upstream, so the gas starts to turn before it reaches the plate. There are no shocks or expansion fans at the edges, as drawn here.</source>
+        <translation>Below the speed of sound pressure disturbances travel upstream, so the gas starts to turn before it reaches the plate. There are no shocks or expansion fans at the edges, as drawn here.</translation>
+    </message>
+    <message>
+        <source>Vacuum above the plate: the gas would expand past zero pressure; this picture cannot exist.</source>
+        <translation>Vacuum above the plate: the gas would expand past zero pressure; this picture cannot exist.</translation>
+    </message>
+    <message>
+        <source>An expansion fan can turn the gas only until its pressure falls to zero, at the largest Prandtl-Meyer angle. The plate turns the upper stream further than that, so real gas would leave a vacuum above it instead of the fan drawn.</source>
+        <translation>An expansion fan can turn the gas only until its pressure falls to zero, at the largest Prandtl-Meyer angle. The plate turns the upper stream further than that, so real gas would leave a vacuum above it instead of the fan drawn.</translation>
+    </message>
+    <message>
+        <source>Not a flow: the free stream holds zero, negative or non-finite values, so this picture cannot exist.</source>
+        <translation>Not a flow: the free stream holds zero, negative or non-finite values, so this picture cannot exist.</translation>
+    </message>
+    <message>
+        <source>A gas needs a positive temperature and a finite, non-negative speed to have a Mach number. Correct V₁, T₁ or P₁ and leave the field to apply them.</source>
+        <translation>A gas needs a positive temperature and a finite, non-negative speed to have a Mach number. Correct V₁, T₁ or P₁ and leave the field to apply them.</translation>
+    </message>
+</context>
+<context>
+    <name>TheoryWindow</name>
+    <message>
+        <source>The picture does not describe this flow: a subsonic stream has no Mach angle, and it is not turned by fronts at the plate&apos;s edges.</source>
+        <translation>The picture does not describe this flow: a subsonic stream has no Mach angle, and it is not turned by fronts at the plate&apos;s edges.</translation>
+    </message>
+    <message>
+        <source>The picture does not describe this flow: the real shock stands detached ahead of the plate, with subsonic gas behind it.</source>
+        <translation>The picture does not describe this flow: the real shock stands detached ahead of the plate, with subsonic gas behind it.</translation>
+    </message>
+    <message>
+        <source>The picture does not describe this flow: the gas above the plate would have to expand beyond zero pressure.</source>
+        <translation>The picture does not describe this flow: the gas above the plate would have to expand beyond zero pressure.</translation>
+    </message>
+    <message>
+        <source>The theory cannot take this free stream.</source>
+        <translation>The theory cannot take this free stream.</translation>
+    </message>
+    <message>
+        <source>subsonic free stream: no oblique shock or expansion fan</source>
+        <translation>subsonic free stream: no oblique shock or expansion fan</translation>
+    </message>
+    <message>
+        <source>zero angle of attack: no shock, only Mach waves; the free stream is undisturbed</source>
+        <translation>zero angle of attack: no shock, only Mach waves; the free stream is undisturbed</translation>
+    </message>
+    <message>
+        <source>attached shock on the lower face, expansion fan on the upper face</source>
+        <translation>attached shock on the lower face, expansion fan on the upper face</translation>
+    </message>
+    <message>
+        <source>upper face turned beyond the largest Prandtl-Meyer angle: vacuum</source>
+        <translation>upper face turned beyond the largest Prandtl-Meyer angle: vacuum</translation>
+    </message>
+    <message>
+        <source>free-stream Mach number must be a number from 0 to 1e100</source>
+        <translation>free-stream Mach number must be a number from 0 to 1e100</translation>
+    </message>
+    <message>
+        <source>angle of attack must be a number from 0° to 90°</source>
+        <translation>angle of attack must be a number from 0° to 90°</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>kg/m³</source>
+        <translation>kg/m³</translation>
+    </message>
+    <message>
+        <source>N/m</source>
+        <translation>N/m</translation>
+    </message>
+    <message>
+        <source>shock detached above θmax = %1</source>
+        <translation>shock detached above θmax = %1</translation>
+    </message>
+    <message>
+        <source>lower face: shock</source>
+        <translation>lower face: shock</translation>
+    </message>
+    <message>
+        <source>upper face: expansion</source>
+        <translation>upper face: expansion</translation>
+    </message>
+    <message>
+        <source>wave angle β / ν(M₁)+α</source>
+        <translation>wave angle β / ν(M₁)+α</translation>
+    </message>
+    <message>
+        <source>p/p₁ of the model</source>
+        <translation>p/p₁ of the model</translation>
+    </message>
+    <message>
+        <source>model / exact</source>
+        <translation>model / exact</translation>
+    </message>
+    <message>
+        <source>shock-expansion</source>
+        <translation>shock-expansion</translation>
+    </message>
+    <message>
+        <source>Ackeret</source>
+        <translation>Ackeret</translation>
+    </message>
+    <message>
+        <source>lift per metre of span (1 m chord)</source>
+        <translation>lift per metre of span (1 m chord)</translation>
+    </message>
+    <message>
+        <source>drag per metre of span (1 m chord)</source>
+        <translation>drag per metre of span (1 m chord)</translation>
+    </message>
+    <message>
+        <source>largest attached deflection θmax</source>
+        <translation>largest attached deflection θmax</translation>
+    </message>
+    <message>
+        <source>Shock-expansion theory</source>
+        <translation>Shock-expansion theory</translation>
+    </message>
+</context>
+<context>
+    <name>ViewActions</name>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Step one tick</source>
+        <translation>&amp;Step one tick</translation>
+    </message>
+    <message>
+        <source>&amp;Restart particles</source>
+        <translation>&amp;Restart particles</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom &amp;in</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+</context>
+</TS>
