@@ -10,7 +10,7 @@ def complete(path):
     with open(path, encoding="utf-8") as ts:
         text = ts.read()
     text, count = re.subn(
-        r'<source>([^<]*)</source>(\s*)<translation type="unfinished">\s*</translation>',
+        r'<source>([^<]*)</source>(\s*)<translation type="unfinished">[^<]*</translation>',
         r"<source>\1</source>\2<translation>\1</translation>",
         text,
         flags=re.S,

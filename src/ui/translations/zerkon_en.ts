@@ -232,6 +232,45 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
 </context>
 <context>
+    <name>LoadsChart</name>
+    <message>
+        <source>shock-expansion</source>
+        <translation>shock-expansion</translation>
+    </message>
+    <message>
+        <source>Ackeret</source>
+        <translation>Ackeret</translation>
+    </message>
+    <message>
+        <source>Busemann</source>
+        <translation>Busemann</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <source>angle of attack α [°]</source>
+        <translation>angle of attack α [°]</translation>
+    </message>
+    <message>
+        <source>c&lt;sub&gt;l&lt;/sub&gt; solid, c&lt;sub&gt;d&lt;/sub&gt; dashed [-]</source>
+        <translation>c&lt;sub&gt;l&lt;/sub&gt; solid, c&lt;sub&gt;d&lt;/sub&gt; dashed [-]</translation>
+    </message>
+    <message>
+        <source>α</source>
+        <translation>α</translation>
+    </message>
+    <message>
+        <source>Loads at M₁ = %1, α = %2°</source>
+        <translation>Loads at M₁ = %1, α = %2°</translation>
+    </message>
+    <message>
+        <source>: no theory, the free stream is not supersonic</source>
+        <translation>: no theory, the free stream is not supersonic</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Free stream</source>
@@ -509,6 +548,53 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>Shock-expansion theory</source>
         <translation>Shock-expansion theory</translation>
+    </message>
+</context>
+<context>
+    <name>ThetaBetaChart</name>
+    <message>
+        <source>flow deflection θ = α [°]</source>
+        <translation>flow deflection θ = α [°]</translation>
+    </message>
+    <message>
+        <source>shock angle β [°]</source>
+        <translation>shock angle β [°]</translation>
+    </message>
+    <message>
+        <source>θmax</source>
+        <translation>θmax</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>weak</translation>
+    </message>
+    <message>
+        <source>strong</source>
+        <translation>strong</translation>
+    </message>
+    <message>
+        <source>model front</source>
+        <translation>model front</translation>
+    </message>
+    <message>
+        <source>exact shock</source>
+        <translation>exact shock</translation>
+    </message>
+    <message>
+        <source>M₁ = %1</source>
+        <translation>M₁ = %1</translation>
+    </message>
+    <message>
+        <source>θ-β-M at M₁ = %1, α = %2°</source>
+        <translation>θ-β-M at M₁ = %1, α = %2°</translation>
+    </message>
+    <message>
+        <source>: detached (θmax = %1°)</source>
+        <translation>: detached (θmax = %1°)</translation>
+    </message>
+    <message>
+        <source>: no oblique shock</source>
+        <translation>: no oblique shock</translation>
     </message>
 </context>
 <context>

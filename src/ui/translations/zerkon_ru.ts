@@ -232,6 +232,45 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
 </context>
 <context>
+    <name>LoadsChart</name>
+    <message>
+        <source>shock-expansion</source>
+        <translation>скачки и волны разрежения</translation>
+    </message>
+    <message>
+        <source>Ackeret</source>
+        <translation>Аккерет</translation>
+    </message>
+    <message>
+        <source>Busemann</source>
+        <translation>Буземан</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>модель</translation>
+    </message>
+    <message>
+        <source>angle of attack α [°]</source>
+        <translation>угол атаки α [°]</translation>
+    </message>
+    <message>
+        <source>c&lt;sub&gt;l&lt;/sub&gt; solid, c&lt;sub&gt;d&lt;/sub&gt; dashed [-]</source>
+        <translation>c&lt;sub&gt;l&lt;/sub&gt; сплошные, c&lt;sub&gt;d&lt;/sub&gt; штриховые [-]</translation>
+    </message>
+    <message>
+        <source>α</source>
+        <translation>α</translation>
+    </message>
+    <message>
+        <source>Loads at M₁ = %1, α = %2°</source>
+        <translation>Нагрузки при M₁ = %1, α = %2°</translation>
+    </message>
+    <message>
+        <source>: no theory, the free stream is not supersonic</source>
+        <translation>: теории нет, набегающий поток не сверхзвуковой</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Free stream</source>
@@ -509,6 +548,53 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>Shock-expansion theory</source>
         <translation>Теория скачков и волн разрежения</translation>
+    </message>
+</context>
+<context>
+    <name>ThetaBetaChart</name>
+    <message>
+        <source>flow deflection θ = α [°]</source>
+        <translation>угол поворота потока θ = α [°]</translation>
+    </message>
+    <message>
+        <source>shock angle β [°]</source>
+        <translation>угол скачка β [°]</translation>
+    </message>
+    <message>
+        <source>θmax</source>
+        <translation>θmax</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>слабый</translation>
+    </message>
+    <message>
+        <source>strong</source>
+        <translation>сильный</translation>
+    </message>
+    <message>
+        <source>model front</source>
+        <translation>фронт модели</translation>
+    </message>
+    <message>
+        <source>exact shock</source>
+        <translation>точный скачок</translation>
+    </message>
+    <message>
+        <source>M₁ = %1</source>
+        <translation>M₁ = %1</translation>
+    </message>
+    <message>
+        <source>θ-β-M at M₁ = %1, α = %2°</source>
+        <translation>θ-β-M при M₁ = %1, α = %2°</translation>
+    </message>
+    <message>
+        <source>: detached (θmax = %1°)</source>
+        <translation>: отошедший скачок (θmax = %1°)</translation>
+    </message>
+    <message>
+        <source>: no oblique shock</source>
+        <translation>: косого скачка нет</translation>
     </message>
 </context>
 <context>
