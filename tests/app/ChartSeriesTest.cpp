@@ -11,23 +11,13 @@
 
 #include "app/FieldLogic.h"
 #include "app/PlateCoefficients.h"
+#include "support/TypedFlow.h"
 #include "theory/ObliqueShock.h"
 #include "theory/PerfectGas.h"
 
 namespace {
 
-struct Flow {
-  explicit Flow(const char* velocity, double alphaDeg) {
-    model.setView(672, 465);
-    attachFields(fields);
-    fields.setText(FieldId::V1, velocity);
-    recomputeFreeStream(fields, model);
-    turn(alphaDeg);
-  }
-  void turn(double alphaDeg) { model.setPlateAngle(alphaDeg * std::numbers::pi / 180.0); }
-  FlowModel model;
-  StoredFieldTexts fields;
-};
+using Flow = TypedFlow;
 
 TEST(ChartSeries, MarkersForEachRegime) {
   const struct {

@@ -11,23 +11,14 @@
 
 #include "app/FieldLogic.h"
 #include "app/TheoryReport.h"
+#include "support/TypedFlow.h"
 #include "theory/Busemann.h"
 
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-struct Flow {
-  explicit Flow(const char* velocity, double alphaDeg = 30.0, int width = 672, int height = 465) {
-    model.setView(width, height);
-    attachFields(fields);
-    fields.setText(FieldId::V1, velocity);
-    recomputeFreeStream(fields, model);
-    model.setPlateAngle(alphaDeg * std::numbers::pi / 180.0);
-  }
-  FlowModel model;
-  StoredFieldTexts fields;
-};
+using Flow = TypedFlow;
 
 TEST(PlateCoefficients, EachTheoryAnswersWhereItHasAMeaning) {
   const struct {
