@@ -5,9 +5,23 @@
 # directly, otherwise through sudo; without either it says in one line what to run.
 set -euo pipefail
 
+# What the build, the window and every test use, each for a reason:
+#   cmake ninja-build g++ pkg-config        the build
+#   qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
+#                                           the toolkit, the charts, SVG files and the icon
+#   qt6-tools-dev qt6-l10n-tools            Qt Linguist's CMake package, lupdate and lrelease
+#   qt6-translations-l10n                   Qt's own Russian texts (file dialogs, key names)
+#   fonts-dejavu-core                       the picture's labels
+#   libgtest-dev libgmock-dev libbenchmark-dev   the tests and the benchmark
+#   clang-format clang-tidy git             scripts/lint.sh
+#   clang libclang-rt-14-dev                the fuzzing step (clang and its libFuzzer runtime)
+#   help2man                                the manual pages
+#   desktop-file-utils appstream            the desktop entry and metainfo checks
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libqt6svg6 qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
-  fonts-dejavu-core clang-format clang-tidy help2man desktop-file-utils)
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core
+  clang-format clang-tidy git clang libclang-rt-14-dev
+  help2man desktop-file-utils appstream)
 # Extra packages named on the command line (for example the Xvfb tools).
 packages+=("$@")
 

@@ -6,9 +6,21 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The tracked sources; a source tarball has no .git, so there the folders are listed instead.
+sources() {
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -z "$@"
+  else
+    local patterns=()
+    for p in "$@"; do patterns+=(-o -path "./$p"); done
+    find . \( -path ./build -o -path './build-*' -o -path ./.git \) -prune \
+      -o -type f \( "${patterns[@]:1}" \) -printf '%P\0'
+  fi
+}
+
 status=0
 if command -v clang-format >/dev/null 2>&1; then
-  git ls-files -z '*.h' '*.cpp' | xargs -0 clang-format --dry-run -Werror || status=1
+  sources '*.h' '*.cpp' | xargs -0 clang-format --dry-run -Werror || status=1
 else
   echo "lint.sh: format check skipped: clang-format is not installed"
 fi
@@ -18,7 +30,7 @@ if command -v clang-tidy >/dev/null 2>&1; then
     echo "lint.sh: clang-tidy needs build/compile_commands.json: run 'cmake --preset default' first" >&2
     exit 2
   fi
-  git ls-files -z 'src/*.cpp' |
+  sources 'src/*.cpp' |
     xargs -0 -n 4 -P 2 clang-tidy -p build --quiet 2>/dev/null || status=1
 else
   echo "lint.sh: clang-tidy skipped: clang-tidy is not installed"
