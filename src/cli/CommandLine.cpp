@@ -338,8 +338,8 @@ Commands:
   freestream          the free-stream inputs as read, the derived density, sound speed,
                       Mach number and specific volume, the model's density, and the texts
                       of the seven free-stream fields
-  sample X,Y [X,Y...] the window's probe at each point in turn: the nine local values and
-                      the texts the fields show for them
+  sample X,Y...       the window's probe at each of one or more points in turn: the nine
+                      local values and the texts the fields show for them
   zones               the plate and every field of the four zones
   streamlines         the twelve streamlines with every recorded point
   tracers             every tracer (x y vx vy turned captured) and both pressure bubbles
@@ -355,10 +355,10 @@ Commands:
   verify              check the theory against textbook cases built in: each case with its
                       source, the published value, the tolerance its rounding allows and the
                       program's value; exit status 1 when a case fails
-  chart thetabeta FILE
-  chart loads FILE    the theta-beta-M chart with the plate's operating point, or c_l and
-                      c_d against alpha by every theory with the current alpha, drawn for
-                      the same free stream; FILE.png or FILE.svg, or - for a PNG on stdout
+  chart KIND FILE     KIND thetabeta: the theta-beta-M chart with the plate's operating
+                      point; KIND loads: c_l and c_d against alpha by every theory with the
+                      current alpha; drawn for the same free stream into FILE.png or
+                      FILE.svg, or - for a PNG on stdout
 
 Options may also follow the command; "--" ends the options. A single-valued option given
 twice takes its last value. Negative coordinates need no "--": "sample -10,20" works.
