@@ -9,7 +9,7 @@
 
 #include <QImage>
 
-#include "canvas/Pen.h"
+#include "canvas/PixelImage.h"
 #include "view/ImageCanvas.h"
 
 class FrameBuffer {
@@ -46,5 +46,5 @@ class FrameBuffer {
   ImageCanvas imageCanvas;  // draws on bitmap
   int width = 0;            // pixels; 0 when empty
   int height = 0;           // pixels; 0 when empty
-  Colour transparentColour{254, 0, 254};
+  Colour transparentColour = RasterFrame::kTransparentColour;
 };
