@@ -17,11 +17,11 @@ struct Theory {
   const char* name;
   QColor colour;
 };
-// Exact, Ackeret, Busemann, model: the order of LoadsChart's series.
+// Exact, Ackeret, third order, model: the order of LoadsChart's series.
 const std::array<Theory, 4> kTheories = {{
     {QT_TRANSLATE_NOOP("LoadsChart", "shock-expansion"), QColor(0x1f, 0x4e, 0x9c)},
     {QT_TRANSLATE_NOOP("LoadsChart", "Ackeret"), QColor(0xd9, 0x77, 0x06)},
-    {QT_TRANSLATE_NOOP("LoadsChart", "Busemann"), QColor(0x8e, 0x44, 0xad)},
+    {QT_TRANSLATE_NOOP("LoadsChart", "third order"), QColor(0x8e, 0x44, 0xad)},
     {QT_TRANSLATE_NOOP("LoadsChart", "model"), QColor(0x2e, 0x8b, 0x57)},
 }};
 
@@ -79,7 +79,7 @@ LoadsChart::LoadsChart() {
 
 void LoadsChart::showCurves(const ChartSeries& series) {
   const LoadsSeries& loads = series.loads;
-  const std::array<const LoadCurves*, 4> theories = {&loads.exact, &loads.ackeret, &loads.busemann,
+  const std::array<const LoadCurves*, 4> theories = {&loads.exact, &loads.ackeret, &loads.thirdOrder,
                                                      &loads.model};
   // A little room above the highest curve that matters, on round numbers.
   coefficient->setRange(loads.lowest, loads.highest * 1.1);

@@ -91,7 +91,7 @@ TEST(ChartSeries, LoadsAreTheSweepRowsAndTheExactCurveEndsAtThetaMax) {
   // Past some angle the model's own faces have no pressure at this speed: fewer points.
   ASSERT_LE(loads.model.lift.size(), kSweepSteps + 1u);
   ASSERT_EQ(loads.ackeret.lift.size(), kSweepSteps + 1u);
-  ASSERT_EQ(loads.busemann.drag.size(), kSweepSteps + 1u);
+  ASSERT_EQ(loads.thirdOrder.drag.size(), kSweepSteps + 1u);
   EXPECT_DOUBLE_EQ(loads.exact.lift.back().x, thetaMax);
   EXPECT_LT(loads.exact.lift[loads.exact.lift.size() - 2].x, thetaMax);
 
@@ -101,8 +101,8 @@ TEST(ChartSeries, LoadsAreTheSweepRowsAndTheExactCurveEndsAtThetaMax) {
     const CoefficientRow row = rows.at(loads.model.lift[i].x);
     EXPECT_EQ(loads.model.lift[i].y, *row.modelLift);
     EXPECT_EQ(loads.model.drag[i].y, *row.modelDrag);
-    const CoefficientRow grid = rows.at(loads.busemann.lift[i].x);
-    EXPECT_EQ(loads.busemann.lift[i].y, *grid.secondOrderLift);
+    const CoefficientRow grid = rows.at(loads.thirdOrder.lift[i].x);
+    EXPECT_EQ(loads.thirdOrder.lift[i].y, *grid.thirdOrderLift);
     EXPECT_EQ(loads.ackeret.drag[i].y, *grid.linearDrag);
     if (grid.lift) {
       EXPECT_EQ(loads.exact.lift[i].y, *grid.lift);
