@@ -72,11 +72,15 @@ CoefficientRow CoefficientSweep::at(double alphaDegrees) {
   const double q = 0.5 * theory::kGamma * freeStreamMach * freeStreamMach;  // q₁/p₁
   if (exact.lower) row.lowerPressure = realOnly((exact.lower->ratios.pressure - 1.0) / q);
   if (exact.upper) row.upperPressure = realOnly((exact.upper->ratios.pressure - 1.0) / q);
-  if (const auto second = theory::busemannPlate(freeStreamMach, alpha)) {
+  // The small-disturbance theories of higher order only where the shock is attached, as in
+  // the theory report: beyond θmax their series describe no flow.
+  const auto second = exact.lower ? theory::busemannPlate(freeStreamMach, alpha) : std::nullopt;
+  if (second) {
     row.secondOrderLowerPressure = realOnly(second->lowerPressure);
     row.secondOrderUpperPressure = realOnly(second->upperPressure);
   }
-  if (const auto third = theory::thirdOrderPlate(freeStreamMach, alpha)) {
+  if (const auto third =
+          exact.lower ? theory::thirdOrderPlate(freeStreamMach, alpha) : std::nullopt) {
     row.thirdOrderLift = realOnly(third->lift);
     row.thirdOrderDrag = realOnly(third->drag);
   }

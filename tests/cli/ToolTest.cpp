@@ -455,12 +455,13 @@ TEST(Tool, SweepRowsAreTheTheoryCommandsAtTheSameAngle) {
   EXPECT_EQ(last["alpha_deg"].toDouble(), 75.0);
   EXPECT_EQ(last["regime"].toString(), "detached");
   EXPECT_TRUE(last["beta_deg"].isNull());
-  EXPECT_TRUE(last["cl_third_order"].isDouble());
-  EXPECT_TRUE(last["cp_lower_busemann"].isDouble());
+  EXPECT_TRUE(last["cl_ackeret"].isDouble());
+  EXPECT_TRUE(last["cl_third_order"].isNull());  // a series about an attached shock
+  EXPECT_TRUE(last["cp_lower_busemann"].isNull());
 
   const ToolRun text = runTool({"sweep", "--to", "2"});
   ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
-  EXPECT_TRUE(text.out.startsWith("alpha_deg  regime    beta_deg")) << text.out.toStdString();
+  EXPECT_TRUE(text.out.startsWith("alpha_deg  regime      beta_deg")) << text.out.toStdString();
   EXPECT_EQ(text.out.count('\n'), 4);
 }
 
