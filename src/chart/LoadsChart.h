@@ -9,6 +9,7 @@
 
 struct ChartSeries;
 class QLineSeries;
+class QScatterSeries;
 class QValueAxis;
 
 class LoadsChart final : public QChart {
@@ -29,6 +30,9 @@ class LoadsChart final : public QChart {
   // many parts of one curve are not drawn.
   static constexpr std::size_t kParts = 3;
 
+ protected:
+  void resizeEvent(QGraphicsSceneResizeEvent* event) override;
+
  private:
   void showCurves(const ChartSeries& series);
 
@@ -38,5 +42,8 @@ class LoadsChart final : public QChart {
   std::array<Parts, 4> lift{};  // exact, Ackeret, third order, model
   std::array<Parts, 4> drag{};
   QLineSeries* alphaAt = nullptr;
+  QLineSeries* detachesAt = nullptr;   // vertical at θmax
+  QLineSeries* vacuumAt = nullptr;     // vertical at the vacuum angle, when on the chart
+  QScatterSeries* modelEnd = nullptr;  // the model's last point, where it ends early
   int shownRevision = -1;  // ChartSeries::curvesRevision of the curves drawn
 };
