@@ -51,15 +51,15 @@ struct LoadCurves {
 };
 
 struct LoadsSeries {
-  LoadCurves exact;      // shock-expansion, ending where the lower shock detaches
-  LoadCurves ackeret;    // linear theory
-  LoadCurves thirdOrder;  // third-order theory (second order gives Ackeret's loads)
-  LoadCurves model;      // the picture's own face pressures
-  double lowest = 0.0;   // the smallest coefficient on any curve, at most 0 [-]
-  double highest = 1.0;  // the largest that matters: see ChartSeries.cpp [-]
+  LoadCurves exact;                     // shock-expansion, ending where the lower shock detaches
+  LoadCurves ackeret;                   // linear theory
+  LoadCurves thirdOrder;                // third-order theory (second order gives Ackeret's loads)
+  LoadCurves model;                     // the picture's own face pressures
+  double lowest = 0.0;                  // the smallest coefficient on any curve, at most 0 [-]
+  double highest = 1.0;                 // the largest that matters: see ChartSeries.cpp [-]
   std::optional<double> maxDeflection;  // θmax(M₁): the shock detaches beyond [°]
   std::optional<double> vacuumAngle;    // the upper fan reaches zero pressure from here [°]
-  std::optional<double> modelEnd;       // the model's last α, its plate's largest turn [°]
+  std::optional<double> modelEnd;       // the last α at which the model has a c_l [°]
 };
 
 struct ChartSeries {

@@ -58,8 +58,7 @@ RegimeLine describeRegime(const TheoryReport& report) {
           "RegimeLine",
           "Attached shock, but subsonic gas behind it: α = %1° lies between θ_s = %2° and "
           "θmax = %3°.");
-      line.arguments = {alpha,
-                        report.sonicDeflection ? fixedText(*report.sonicDeflection, 2) : "—",
+      line.arguments = {alpha, report.sonicDeflection ? fixedText(*report.sonicDeflection, 2) : "—",
                         report.maxDeflection ? fixedText(*report.maxDeflection, 2) : "—"};
       line.explanationText = ZERKON_TRANSLATABLE(
           "RegimeLine",
@@ -117,8 +116,9 @@ RegimeLine describeRegime(const TheoryReport& report) {
       break;
     case theory::Regime::NoGas:
       line.sentenceTemplate = ZERKON_TRANSLATABLE(
-          "RegimeLine", "No gas: at P₁ = 0 Pa there is nothing to flow, so this picture cannot "
-                        "exist.");
+          "RegimeLine",
+          "No gas: at P₁ = 0 Pa there is nothing to flow, so this picture cannot "
+          "exist.");
       line.explanationText = ZERKON_TRANSLATABLE(
           "RegimeLine",
           "Zero pressure means empty space: no molecules to be turned, no shock and no fan. "

@@ -17,13 +17,13 @@ class FlowModel;
 // One face of the plate: the exact state behind the wave, and the model's pressure at the point
 // the force estimate samples (20 pixels off the plate centre).
 struct FaceReport {
-  std::optional<double> waveAngle;       // β below, ν(M₁) + α above [°]
-  std::optional<double> mach;            // M on the face [-]
-  std::optional<double> pressure;        // p/p₁, exact [-]
-  std::optional<double> temperature;     // T/T₁, exact [-]
-  std::optional<double> density;         // ρ/ρ₁, exact [-]
-  std::optional<double> modelPressure;   // p/p₁, the model's [-]
-  std::optional<double> modelOverExact;  // modelPressure / pressure [-]
+  std::optional<double> waveAngle;                       // β below, ν(M₁) + α above [°]
+  std::optional<double> mach;                            // M on the face [-]
+  std::optional<double> pressure;                        // p/p₁, exact [-]
+  std::optional<double> temperature;                     // T/T₁, exact [-]
+  std::optional<double> density;                         // ρ/ρ₁, exact [-]
+  std::optional<double> modelPressure;                   // p/p₁, the model's [-]
+  std::optional<double> modelOverExact;                  // modelPressure / pressure [-]
   std::optional<double> pressureCoefficient;             // c_p = (p − p₁)/q₁, exact [-]
   std::optional<double> secondOrderPressureCoefficient;  // c_p by Busemann [-]
   std::optional<double> thirdOrderPressureCoefficient;   // c_p to third order [-]
@@ -44,16 +44,16 @@ struct TheoryReport {
   std::optional<double> vacuumAngle;      // α at which the fan reaches zero pressure [°]
   FaceReport lower;
   FaceReport upper;
-  std::optional<double> normalForce;  // c_n [-]
-  std::optional<double> lift;         // c_l [-]
-  std::optional<double> drag;         // c_d [-]
-  std::optional<double> liftToDrag;   // L/D [-]
-  std::optional<double> linearLift;   // c_l by Ackeret [-]
-  std::optional<double> linearDrag;   // c_d by Ackeret [-]
+  std::optional<double> normalForce;     // c_n [-]
+  std::optional<double> lift;            // c_l [-]
+  std::optional<double> drag;            // c_d [-]
+  std::optional<double> liftToDrag;      // L/D [-]
+  std::optional<double> linearLift;      // c_l by Ackeret [-]
+  std::optional<double> linearDrag;      // c_d by Ackeret [-]
   std::optional<double> thirdOrderLift;  // c_l by third-order theory [-]
   std::optional<double> thirdOrderDrag;  // c_d by third-order theory [-]
-  std::optional<double> liftLoad;     // lift on a 1 m chord, q₁ = ½γp₁M₁² [N per m of span]
-  std::optional<double> dragLoad;     // drag on a 1 m chord [N per m of span]
+  std::optional<double> liftLoad;  // lift on a 1 m chord, q₁ = ½γp₁M₁² [N per m of span]
+  std::optional<double> dragLoad;  // drag on a 1 m chord [N per m of span]
 };
 
 // Solves the plate for the model's free stream and angle. The model's face pressures are

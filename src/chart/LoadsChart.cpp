@@ -2,8 +2,8 @@
 // The loads chart: series made once, their points replaced as the flow changes.
 #include "chart/LoadsChart.h"
 
-#include <QLegend>
 #include <QGraphicsSceneResizeEvent>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -103,8 +103,8 @@ LoadsChart::LoadsChart() {
 
 void LoadsChart::showCurves(const ChartSeries& series) {
   const LoadsSeries& loads = series.loads;
-  const std::array<const LoadCurves*, 4> theories = {&loads.exact, &loads.ackeret, &loads.thirdOrder,
-                                                     &loads.model};
+  const std::array<const LoadCurves*, 4> theories = {&loads.exact, &loads.ackeret,
+                                                     &loads.thirdOrder, &loads.model};
   // A little room above the highest curve that matters, on round numbers.
   coefficient->setRange(loads.lowest, loads.highest * 1.1);
   coefficient->applyNiceNumbers();
@@ -127,9 +127,9 @@ void LoadsChart::showCurves(const ChartSeries& series) {
   shownRevision = series.curvesRevision;
 
   const auto vertical = [this](QLineSeries& line, const std::optional<double>& at) {
-    line.replace(at ? QList<QPointF>{QPointF(*at, coefficient->min()),
-                                     QPointF(*at, coefficient->max())}
-                    : QList<QPointF>());
+    line.replace(
+        at ? QList<QPointF>{QPointF(*at, coefficient->min()), QPointF(*at, coefficient->max())}
+           : QList<QPointF>());
     legend()->markers(&line).front()->setVisible(at.has_value());
   };
   vertical(*detachesAt, loads.maxDeflection);
@@ -137,9 +137,9 @@ void LoadsChart::showCurves(const ChartSeries& series) {
   // The model's curve ends before the chart does where one of its own faces stops giving a
   // pressure (its lower shock has no solution that steep); the square says so.
   const bool endsEarly = loads.modelEnd && *loads.modelEnd < kSweepTop && !loads.model.lift.empty();
-  modelEnd->replace(endsEarly ? QList<QPointF>{QPointF(loads.model.lift.back().x,
-                                                       loads.model.lift.back().y)}
-                              : QList<QPointF>());
+  modelEnd->replace(
+      endsEarly ? QList<QPointF>{QPointF(loads.model.lift.back().x, loads.model.lift.back().y)}
+                : QList<QPointF>());
   // Short enough for a small chart's legend in either language; the square marks the angle.
   modelEnd->setName(endsEarly ? tr("model: no pressure") : QString());
   legend()->markers(modelEnd).front()->setVisible(endsEarly);
@@ -149,9 +149,9 @@ void LoadsChart::display(const ChartSeries& series) {
   if (series.curvesRevision != shownRevision) showCurves(series);
   const double at = std::fmin(std::fmax(series.alpha, 0.0), kSweepTop);
   alphaAt->replace({QPointF(at, coefficient->min()), QPointF(at, coefficient->max())});
-  QString title = tr("Loads at M₁ = %1, α = %2°")
-                      .arg(QString::fromStdString(formatNumber(series.mach)),
-                           chartNumber(series.alpha, 2));
+  QString title =
+      tr("Loads at M₁ = %1, α = %2°")
+          .arg(QString::fromStdString(formatNumber(series.mach)), chartNumber(series.alpha, 2));
   // Where the exact answer has nothing at α, say why, from the one classification.
   switch (series.regime) {
     case theory::Regime::Detached:
@@ -174,7 +174,8 @@ void LoadsChart::display(const ChartSeries& series) {
       break;
   }
   setTitle(title);
-  setTitleBrush(picturesRealFlow(series.regime) ? QBrush(Qt::black) : QBrush(ThetaBetaChart::kDetachedColour));
+  setTitleBrush(picturesRealFlow(series.regime) ? QBrush(Qt::black)
+                                                : QBrush(ThetaBetaChart::kDetachedColour));
 }
 
 double LoadsChart::alphaLine() const {

@@ -45,5 +45,5 @@ class LoadsChart final : public QChart {
   QLineSeries* detachesAt = nullptr;   // vertical at θmax
   QLineSeries* vacuumAt = nullptr;     // vertical at the vacuum angle, when on the chart
   QScatterSeries* modelEnd = nullptr;  // the model's last point, where it ends early
-  int shownRevision = -1;  // ChartSeries::curvesRevision of the curves drawn
+  int shownRevision = -1;              // ChartSeries::curvesRevision of the curves drawn
 };

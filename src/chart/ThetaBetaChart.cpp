@@ -2,8 +2,8 @@
 // The θ-β-M chart: series made once, their points replaced as the flow changes.
 #include "chart/ThetaBetaChart.h"
 
-#include <QGraphicsSimpleTextItem>
 #include <QGraphicsSceneResizeEvent>
+#include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -169,9 +169,9 @@ void ThetaBetaChart::display(const ChartSeries& series) {
   placeLabels();
 
   // M₁ as the main window's field shows it: one formatter for every window.
-  QString title = tr("θ-β-M at M₁ = %1, α = %2°")
-                      .arg(QString::fromStdString(formatNumber(series.mach)),
-                           chartNumber(series.alpha, 2));
+  QString title =
+      tr("θ-β-M at M₁ = %1, α = %2°")
+          .arg(QString::fromStdString(formatNumber(series.mach)), chartNumber(series.alpha, 2));
   if (detached && chart.maxDeflection)
     title += tr(": detached (θmax = %1°)").arg(chartNumber(*chart.maxDeflection, 2));
   else if (chart.state == OperatingPoint::Absent)

@@ -14,11 +14,22 @@
 
 namespace {
 
-constexpr std::array<const char*, 16> kColumns = {
-    "alpha_deg",         "regime",           "beta_deg",   "cl",
-    "cd",                "ld",               "cp_lower",   "cp_upper",
-    "cl_ackeret",        "cd_ackeret",       "cp_lower_busemann", "cp_upper_busemann",
-    "cl_third_order",    "cd_third_order",   "cl_model",   "cd_model"};
+constexpr std::array<const char*, 16> kColumns = {"alpha_deg",
+                                                  "regime",
+                                                  "beta_deg",
+                                                  "cl",
+                                                  "cd",
+                                                  "ld",
+                                                  "cp_lower",
+                                                  "cp_upper",
+                                                  "cl_ackeret",
+                                                  "cd_ackeret",
+                                                  "cp_lower_busemann",
+                                                  "cp_upper_busemann",
+                                                  "cl_third_order",
+                                                  "cd_third_order",
+                                                  "cl_model",
+                                                  "cd_model"};
 
 // Grid points closer than this share of a step to `to` still count as reaching it: 75/0.01
 // is 7499.999999999999 in doubles.

@@ -79,16 +79,16 @@ struct Loads {
 
 struct PlateTheory {
   Regime regime = Regime::InvalidInput;
-  std::optional<double> machAngle;             // μ₁ [rad]; when M₁ ≥ 1
-  std::optional<double> prandtlMeyerAngle;     // ν(M₁) [rad]; when M₁ ≥ 1
-  std::optional<MaxDeflection> maxDeflection;  // θmax(M₁) and its β [rad]; when M₁ ≥ 1
+  std::optional<double> machAngle;               // μ₁ [rad]; when M₁ ≥ 1
+  std::optional<double> prandtlMeyerAngle;       // ν(M₁) [rad]; when M₁ ≥ 1
+  std::optional<MaxDeflection> maxDeflection;    // θmax(M₁) and its β [rad]; when M₁ ≥ 1
   std::optional<MaxDeflection> sonicDeflection;  // θ_s, β where M₂ = 1 [rad]; when M₁ ≥ 1
   std::optional<double> vacuumAngle;  // α at which ν(M₁) + α = ν_max [rad]; when M₁ ≥ 1
-  std::optional<LowerFace> lower;              // unless subsonic, detached or invalid
-  std::optional<UpperFace> upper;              // unless subsonic, detached or invalid
-  std::optional<Coefficients> exact;           // whenever both faces are there
-  std::optional<LinearCoefficients> linear;    // whenever M₁ > 1, even where detached
-  std::optional<Loads> loads;  // with exact, when p₁ is given and q₁ is finite
+  std::optional<LowerFace> lower;     // unless subsonic, detached or invalid
+  std::optional<UpperFace> upper;     // unless subsonic, detached or invalid
+  std::optional<Coefficients> exact;  // whenever both faces are there
+  std::optional<LinearCoefficients> linear;  // whenever M₁ > 1, even where detached
+  std::optional<Loads> loads;                // with exact, when p₁ is given and q₁ is finite
 };
 
 PlateTheory solveFlatPlate(const PlateInput& input);

@@ -44,10 +44,10 @@ PlateTheory plate(const CaseQuery& q) {
 
 std::optional<double> evaluateCase(const CaseQuery& q) {
   const double alpha = radians(q.alphaDeg);
-  const auto lowerRatio = [](const PlateTheory& p, double FaceRatios::* field) {
+  const auto lowerRatio = [](const PlateTheory& p, double FaceRatios::*field) {
     return p.lower ? std::optional(p.lower->ratios.*field) : std::nullopt;
   };
-  const auto upperRatio = [](const PlateTheory& p, double FaceRatios::* field) {
+  const auto upperRatio = [](const PlateTheory& p, double FaceRatios::*field) {
     return p.upper && p.upper->mach ? std::optional(p.upper->ratios.*field) : std::nullopt;
   };
   switch (q.quantity) {

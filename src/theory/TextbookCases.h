@@ -32,40 +32,40 @@ struct TextbookCase {
 
 // What a case asks for.
 enum class CaseQuantity {
-  LowerShockAngle,       // β of the plate's (weak) lower shock [°]
-  StrongShockAngle,      // β of the strong shock at θ = α [°]
-  LowerPressure,         // p/p₁ below [-]
-  LowerTemperature,      // T/T₁ below [-]
-  LowerDensity,          // ρ/ρ₁ below [-]
-  LowerMach,             // M behind the lower shock [-]
-  UpperMach,             // M behind the upper fan [-]
-  UpperPressure,         // p/p₁ above [-]
-  UpperTemperature,      // T/T₁ above [-]
-  UpperDensity,          // ρ/ρ₁ above [-]
-  Lift,                  // c_l, exact [-]
-  Drag,                  // c_d, exact [-]
-  LinearLift,            // c_l by Ackeret [-]
-  LinearDrag,            // c_d by Ackeret [-]
-  SecondOrderLowerCp,    // c_p below by Busemann [-]
-  SecondOrderUpperCp,    // c_p above by Busemann [-]
-  ThirdOrderLift,        // c_l to third order [-]
-  LiftLoad,              // lift on a 1 m chord [N/m]
-  DragLoad,              // drag on a 1 m chord [N/m]
-  MaxDeflection,         // θmax(M₁) [°]
-  SonicDeflection,       // θ_s(M₁), M₂ = 1 behind the shock [°]
-  VacuumAngle,           // α at which the upper fan reaches zero pressure [°]
-  PrandtlMeyerAngle,     // ν(M₁) [°]
+  LowerShockAngle,     // β of the plate's (weak) lower shock [°]
+  StrongShockAngle,    // β of the strong shock at θ = α [°]
+  LowerPressure,       // p/p₁ below [-]
+  LowerTemperature,    // T/T₁ below [-]
+  LowerDensity,        // ρ/ρ₁ below [-]
+  LowerMach,           // M behind the lower shock [-]
+  UpperMach,           // M behind the upper fan [-]
+  UpperPressure,       // p/p₁ above [-]
+  UpperTemperature,    // T/T₁ above [-]
+  UpperDensity,        // ρ/ρ₁ above [-]
+  Lift,                // c_l, exact [-]
+  Drag,                // c_d, exact [-]
+  LinearLift,          // c_l by Ackeret [-]
+  LinearDrag,          // c_d by Ackeret [-]
+  SecondOrderLowerCp,  // c_p below by Busemann [-]
+  SecondOrderUpperCp,  // c_p above by Busemann [-]
+  ThirdOrderLift,      // c_l to third order [-]
+  LiftLoad,            // lift on a 1 m chord [N/m]
+  DragLoad,            // drag on a 1 m chord [N/m]
+  MaxDeflection,       // θmax(M₁) [°]
+  SonicDeflection,     // θ_s(M₁), M₂ = 1 behind the shock [°]
+  VacuumAngle,         // α at which the upper fan reaches zero pressure [°]
+  PrandtlMeyerAngle,   // ν(M₁) [°]
 };
 
 // The flow a case is about: a Mach number and α, or for the loads a free stream as a student
 // types it (V₁, T₁, p₁), from which M₁ follows.
 struct CaseQuery {
   CaseQuantity quantity = CaseQuantity::Lift;
-  double mach = 2.0;          // M₁ [-]; for the loads V₁/√(γRT₁)
-  double alphaDeg = 0.0;      // α or θ [°]
-  double velocity = 0.0;      // V₁, loads only [m/s]
-  double temperature = 0.0;   // T₁, loads only [K]
-  double pressure = 0.0;      // p₁, loads only [Pa]
+  double mach = 2.0;         // M₁ [-]; for the loads V₁/√(γRT₁)
+  double alphaDeg = 0.0;     // α or θ [°]
+  double velocity = 0.0;     // V₁, loads only [m/s]
+  double temperature = 0.0;  // T₁, loads only [K]
+  double pressure = 0.0;     // p₁, loads only [Pa]
 };
 
 using CaseEvaluator = std::function<std::optional<double>(const CaseQuery&)>;

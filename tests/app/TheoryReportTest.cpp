@@ -101,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TheoryReport, DetachedAtStartUpNamesThetaMaxAndKeepsTheModelsFaces) {
   Flow flow("450", kStartUpAngle);
   const TheoryReport r = makeTheoryReport(flow.model);
-  EXPECT_EQ(r.message, "Detached shock: α = 34.62° is above θmax = 7.65°, so this picture cannot exist.");
+  EXPECT_EQ(r.message,
+            "Detached shock: α = 34.62° is above θmax = 7.65°, so this picture cannot exist.");
   ASSERT_TRUE(r.maxDeflection);
   EXPECT_NEAR(*r.maxDeflection, 7.65, 0.005);
   // Linear theory has an answer wherever M₁ > 1; the model always has its face pressures.
@@ -148,8 +149,8 @@ TEST(TheoryReport, AFreeStreamWithoutMeaningLeavesEveryTheoryValueAbsent) {
   // Only the four inputs, the regime and the fixed note have something to say.
   for (const ReportLine& line : reportLines(r)) {
     const bool given = line.key == "mach" || line.key == "alpha" || line.key == "density" ||
-                       line.key == "velocity" || line.key == "regime" ||
-                       line.key == "regime_key" || line.key == "second_order_note";
+                       line.key == "velocity" || line.key == "regime" || line.key == "regime_key" ||
+                       line.key == "second_order_note";
     if (!given) EXPECT_EQ(line.value, "—") << line.label;
   }
 }

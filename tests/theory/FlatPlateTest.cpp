@@ -262,10 +262,9 @@ TEST(FlatPlate, SmallDisturbanceTheoriesKeepTheirDigitsJustAboveMachOne) {
       const Long c2 = ((g + 1) * m * m * m * m - 4 * b2) / (2 * b2 * b2);
       const Long b7 = b2 * b2 * b2 * b;
       const Long m2 = m * m;
-      const Long c3 =
-          ((g + 1) * m2 * m2 * m2 * m2 + (2 * g * g - 7 * g - 5) * m2 * m2 * m2 +
-           10 * (g + 1) * m2 * m2 - 12 * m2 + 8) /
-          (6 * b7);
+      const Long c3 = ((g + 1) * m2 * m2 * m2 * m2 + (2 * g * g - 7 * g - 5) * m2 * m2 * m2 +
+                       10 * (g + 1) * m2 * m2 - 12 * m2 + 8) /
+                      (6 * b7);
       const Long d = (g + 1) * m2 * m2 * ((5 - 3 * g) * m2 * m2 + 4 * (g - 3) * m2 + 8) / (48 * b7);
       const Long a = alpha;
       const auto second = *busemannPlate(mach, alpha);
@@ -292,8 +291,8 @@ TEST(FlatPlate, ThirdOrderLiftErrorFallsAsTheFourthPowerOfAlpha) {
     double previous = 0.0;
     for (const double alphaDeg : {2.0, 1.0, 0.5, 0.25}) {
       SCOPED_TRACE(testing::Message() << "M " << mach << " α " << alphaDeg);
-      const double error =
-          std::fabs(thirdOrderPlate(mach, radians(alphaDeg))->lift - solve(mach, alphaDeg).exact->lift);
+      const double error = std::fabs(thirdOrderPlate(mach, radians(alphaDeg))->lift -
+                                     solve(mach, alphaDeg).exact->lift);
       if (previous > 0.0) {
         EXPECT_NEAR(previous / error, 16.0, 1.0);
       }

@@ -72,12 +72,11 @@ std::optional<double> mistaken(Mistake mistake, const CaseQuery& q) {
       }
       if (q.quantity == CaseQuantity::MaxDeflection) {
         const double inv = 1.0 / (q.mach * q.mach);
-        const double root =
-            std::sqrt((g + 1) * ((g + 1) + 8 * (g - 1) * inv + 16 * inv * inv));
+        const double root = std::sqrt((g + 1) * ((g + 1) + 8 * (g - 1) * inv + 16 * inv * inv));
         const double beta = std::asin(std::sqrt(((g + 1) - 4 * inv + root) / (4 * g)));
         const double s = std::sin(beta);
-        return degrees(std::atan2(2 * (s * s - inv) * std::cos(beta),
-                                  (g + std::cos(2 * beta) + 2 * inv) * s));
+        return degrees(
+            std::atan2(2 * (s * s - inv) * std::cos(beta), (g + std::cos(2 * beta) + 2 * inv) * s));
       }
       break;
     case Mistake::MaxAtSonicPoint:  // θmax taken where M₂ = 1

@@ -245,7 +245,8 @@ TEST_F(TheoryWindowTest, WarnsWhereThePictureIsNoLongerRealFlow) {
   EXPECT_EQ(theory().value("theta_max"), QStringLiteral("—"));
 
   enter(FieldId::V1, QStringLiteral("4000"));
-  EXPECT_TRUE(theory().regimeText().startsWith(QStringLiteral("Vacuum above the plate: beyond α =")))
+  EXPECT_TRUE(
+      theory().regimeText().startsWith(QStringLiteral("Vacuum above the plate: beyond α =")))
       << theory().regimeText().toStdString();
   EXPECT_TRUE(theory().warns());
 
