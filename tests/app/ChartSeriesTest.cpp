@@ -80,6 +80,12 @@ TEST(ChartSeries, BranchesMeetAtThetaMaxAndEndAtTheMachAngleAndTheNormalShock) {
   // The locus runs from the sonic point to the hypersonic limit, θmax → 45.58°.
   EXPECT_DOUBLE_EQ(chart.maxLocus.front().y, 90.0);
   EXPECT_NEAR(chart.maxLocus.back().x, 45.58, 0.01);
+  // The sonic line M₂ = 1 starts there too and stays just left of the θmax locus, meeting it
+  // again in the hypersonic limit.
+  ASSERT_EQ(chart.sonicLocus.size(), chart.maxLocus.size());
+  EXPECT_DOUBLE_EQ(chart.sonicLocus.front().y, 90.0);
+  for (std::size_t i = 1; i < chart.sonicLocus.size(); ++i)
+    EXPECT_LE(chart.sonicLocus[i].x, chart.maxLocus[i].x) << i;
 }
 
 TEST(ChartSeries, LoadsAreTheSweepRowsAndTheExactCurveEndsAtThetaMax) {

@@ -242,10 +242,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Ackeret</translation>
     </message>
     <message>
-        <source>Busemann</source>
-        <translation type="vanished">Busemann</translation>
-    </message>
-    <message>
         <source>model</source>
         <translation>model</translation>
     </message>
@@ -264,10 +260,6 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>Loads at M₁ = %1, α = %2°</source>
         <translation>Loads at M₁ = %1, α = %2°</translation>
-    </message>
-    <message>
-        <source>: no theory, the free stream is not supersonic</source>
-        <translation type="vanished">: no theory, the free stream is not supersonic</translation>
     </message>
     <message>
         <source>third order</source>
@@ -463,14 +455,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Below the speed of sound pressure disturbances travel upstream, so the gas starts to turn before it reaches the plate. There are no shocks or expansion fans at the edges, as drawn here.</translation>
     </message>
     <message>
-        <source>Vacuum above the plate: the gas would expand past zero pressure; this picture cannot exist.</source>
-        <translation type="vanished">Vacuum above the plate: the gas would expand past zero pressure; this picture cannot exist.</translation>
-    </message>
-    <message>
-        <source>An expansion fan can turn the gas only until its pressure falls to zero, at the largest Prandtl-Meyer angle. The plate turns the upper stream further than that, so real gas would leave a vacuum above it instead of the fan drawn.</source>
-        <translation type="vanished">An expansion fan can turn the gas only until its pressure falls to zero, at the largest Prandtl-Meyer angle. The plate turns the upper stream further than that, so real gas would leave a vacuum above it instead of the fan drawn.</translation>
-    </message>
-    <message>
         <source>Not a flow: the free stream holds zero, negative or non-finite values, so this picture cannot exist.</source>
         <translation>Not a flow: the free stream holds zero, negative or non-finite values, so this picture cannot exist.</translation>
     </message>
@@ -518,46 +502,6 @@ Free software under the GNU General Public License, version 3 or (at your option
 <context>
     <name>TheoryWindow</name>
     <message>
-        <source>The picture does not describe this flow: a subsonic stream has no Mach angle, and it is not turned by fronts at the plate&apos;s edges.</source>
-        <translation type="vanished">The picture does not describe this flow: a subsonic stream has no Mach angle, and it is not turned by fronts at the plate&apos;s edges.</translation>
-    </message>
-    <message>
-        <source>The picture does not describe this flow: the real shock stands detached ahead of the plate, with subsonic gas behind it.</source>
-        <translation type="vanished">The picture does not describe this flow: the real shock stands detached ahead of the plate, with subsonic gas behind it.</translation>
-    </message>
-    <message>
-        <source>The picture does not describe this flow: the gas above the plate would have to expand beyond zero pressure.</source>
-        <translation type="vanished">The picture does not describe this flow: the gas above the plate would have to expand beyond zero pressure.</translation>
-    </message>
-    <message>
-        <source>The theory cannot take this free stream.</source>
-        <translation type="vanished">The theory cannot take this free stream.</translation>
-    </message>
-    <message>
-        <source>subsonic free stream: no oblique shock or expansion fan</source>
-        <translation type="vanished">subsonic free stream: no oblique shock or expansion fan</translation>
-    </message>
-    <message>
-        <source>zero angle of attack: no shock, only Mach waves; the free stream is undisturbed</source>
-        <translation type="vanished">zero angle of attack: no shock, only Mach waves; the free stream is undisturbed</translation>
-    </message>
-    <message>
-        <source>attached shock on the lower face, expansion fan on the upper face</source>
-        <translation type="vanished">attached shock on the lower face, expansion fan on the upper face</translation>
-    </message>
-    <message>
-        <source>upper face turned beyond the largest Prandtl-Meyer angle: vacuum</source>
-        <translation type="vanished">upper face turned beyond the largest Prandtl-Meyer angle: vacuum</translation>
-    </message>
-    <message>
-        <source>free-stream Mach number must be a number from 0 to 1e100</source>
-        <translation type="vanished">free-stream Mach number must be a number from 0 to 1e100</translation>
-    </message>
-    <message>
-        <source>angle of attack must be a number from 0° to 90°</source>
-        <translation type="vanished">angle of attack must be a number from 0° to 90°</translation>
-    </message>
-    <message>
         <source>m/s</source>
         <translation>m/s</translation>
     </message>
@@ -568,10 +512,6 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>N/m</source>
         <translation>N/m</translation>
-    </message>
-    <message>
-        <source>shock detached above θmax = %1</source>
-        <translation type="vanished">shock detached above θmax = %1</translation>
     </message>
     <message>
         <source>lower face: shock</source>

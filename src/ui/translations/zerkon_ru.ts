@@ -242,10 +242,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Аккерет</translation>
     </message>
     <message>
-        <source>Busemann</source>
-        <translation type="vanished">Буземан</translation>
-    </message>
-    <message>
         <source>model</source>
         <translation>модель</translation>
     </message>
@@ -264,10 +260,6 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>Loads at M₁ = %1, α = %2°</source>
         <translation>Нагрузки при M₁ = %1, α = %2°</translation>
-    </message>
-    <message>
-        <source>: no theory, the free stream is not supersonic</source>
-        <translation type="vanished">: теории нет, набегающий поток не сверхзвуковой</translation>
     </message>
     <message>
         <source>third order</source>
@@ -463,14 +455,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Ниже скорости звука возмущения давления распространяются вверх по потоку, поэтому газ начинает поворачивать ещё до пластины. Скачков и вееров разрежения у кромок, как на рисунке, нет.</translation>
     </message>
     <message>
-        <source>Vacuum above the plate: the gas would expand past zero pressure; this picture cannot exist.</source>
-        <translation type="vanished">Вакуум над пластиной: газ расширился бы до давления ниже нуля; такая картина невозможна.</translation>
-    </message>
-    <message>
-        <source>An expansion fan can turn the gas only until its pressure falls to zero, at the largest Prandtl-Meyer angle. The plate turns the upper stream further than that, so real gas would leave a vacuum above it instead of the fan drawn.</source>
-        <translation type="vanished">Веер разрежения может поворачивать газ лишь до тех пор, пока его давление не упадёт до нуля, то есть до наибольшего угла Прандтля — Майера. Пластина поворачивает верхний поток дальше, поэтому настоящий газ оставил бы над ней вакуум вместо нарисованного веера.</translation>
-    </message>
-    <message>
         <source>Not a flow: the free stream holds zero, negative or non-finite values, so this picture cannot exist.</source>
         <translation>Это не течение: в набегающем потоке нулевые, отрицательные или бесконечные значения, поэтому такая картина невозможна.</translation>
     </message>
@@ -518,46 +502,6 @@ Free software under the GNU General Public License, version 3 or (at your option
 <context>
     <name>TheoryWindow</name>
     <message>
-        <source>The picture does not describe this flow: a subsonic stream has no Mach angle, and it is not turned by fronts at the plate&apos;s edges.</source>
-        <translation type="vanished">Рисунок не описывает это течение: у дозвукового потока нет угла Маха, и он не поворачивает на фронтах у кромок пластины.</translation>
-    </message>
-    <message>
-        <source>The picture does not describe this flow: the real shock stands detached ahead of the plate, with subsonic gas behind it.</source>
-        <translation type="vanished">Рисунок не описывает это течение: настоящий скачок стоит отошедшим перед пластиной, за ним дозвуковой газ.</translation>
-    </message>
-    <message>
-        <source>The picture does not describe this flow: the gas above the plate would have to expand beyond zero pressure.</source>
-        <translation type="vanished">Рисунок не описывает это течение: газу над пластиной пришлось бы расшириться до давления ниже нуля.</translation>
-    </message>
-    <message>
-        <source>The theory cannot take this free stream.</source>
-        <translation type="vanished">Теория не применима к такому набегающему потоку.</translation>
-    </message>
-    <message>
-        <source>subsonic free stream: no oblique shock or expansion fan</source>
-        <translation type="vanished">дозвуковой набегающий поток: нет ни косого скачка, ни веера разрежения</translation>
-    </message>
-    <message>
-        <source>zero angle of attack: no shock, only Mach waves; the free stream is undisturbed</source>
-        <translation type="vanished">нулевой угол атаки: скачка нет, только волны Маха; набегающий поток не возмущён</translation>
-    </message>
-    <message>
-        <source>attached shock on the lower face, expansion fan on the upper face</source>
-        <translation type="vanished">присоединённый скачок на нижней стороне, веер разрежения на верхней</translation>
-    </message>
-    <message>
-        <source>upper face turned beyond the largest Prandtl-Meyer angle: vacuum</source>
-        <translation type="vanished">верхняя сторона повёрнута дальше наибольшего угла Прандтля — Майера: вакуум</translation>
-    </message>
-    <message>
-        <source>free-stream Mach number must be a number from 0 to 1e100</source>
-        <translation type="vanished">число Маха набегающего потока должно быть числом от 0 до 1e100</translation>
-    </message>
-    <message>
-        <source>angle of attack must be a number from 0° to 90°</source>
-        <translation type="vanished">угол атаки должен быть числом от 0° до 90°</translation>
-    </message>
-    <message>
         <source>m/s</source>
         <translation>м/с</translation>
     </message>
@@ -568,10 +512,6 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>N/m</source>
         <translation>Н/м</translation>
-    </message>
-    <message>
-        <source>shock detached above θmax = %1</source>
-        <translation type="vanished">скачок отошёл: угол больше θmax = %1</translation>
     </message>
     <message>
         <source>lower face: shock</source>
