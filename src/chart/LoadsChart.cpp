@@ -141,7 +141,7 @@ void LoadsChart::showCurves(const ChartSeries& series) {
       endsEarly ? QList<QPointF>{QPointF(loads.model.lift.back().x, loads.model.lift.back().y)}
                 : QList<QPointF>());
   // Short enough for a small chart's legend in either language; the square marks the angle.
-  modelEnd->setName(endsEarly ? tr("model: no pressure") : QString());
+  modelEnd->setName(endsEarly ? tr("model ends:<br>no pressure") : QString());
   legend()->markers(modelEnd).front()->setVisible(endsEarly);
 }
 

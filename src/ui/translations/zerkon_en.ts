@@ -274,10 +274,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>vacuum</translation>
     </message>
     <message>
-        <source>model: no pressure</source>
-        <translation>model: no pressure</translation>
-    </message>
-    <message>
         <source>: detached</source>
         <translation>: detached</translation>
     </message>
@@ -292,6 +288,10 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>: no flow</source>
         <translation>: no flow</translation>
+    </message>
+    <message>
+        <source>model ends:&lt;br&gt;no pressure</source>
+        <translation>model ends:&lt;br&gt;no pressure</translation>
     </message>
 </context>
 <context>

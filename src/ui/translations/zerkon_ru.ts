@@ -274,10 +274,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>вакуум</translation>
     </message>
     <message>
-        <source>model: no pressure</source>
-        <translation>модель: нет давления</translation>
-    </message>
-    <message>
         <source>: detached</source>
         <translation>: скачок отошёл</translation>
     </message>
@@ -292,6 +288,10 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>: no flow</source>
         <translation>: течения нет</translation>
+    </message>
+    <message>
+        <source>model ends:&lt;br&gt;no pressure</source>
+        <translation>конец модели:&lt;br&gt;нет давления</translation>
     </message>
 </context>
 <context>
