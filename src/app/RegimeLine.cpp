@@ -26,7 +26,7 @@ std::string fillIn(const std::string& pattern, const std::vector<std::string>& a
 // "1.000" beside the word "subsonic".
 std::string machText(double mach) {
   for (int decimals = 3; decimals < 17; ++decimals) {
-    const std::string text = fixedText(mach, decimals);
+    std::string text = fixedText(mach, decimals);
     if (mach == 1.0 || parseNumber(text) != 1.0) return text;
   }
   return fixedText(mach, 17);
