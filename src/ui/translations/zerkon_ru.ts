@@ -575,7 +575,7 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>sonic behind the shock from θ_s</source>
-        <translation>за скачком звуковая скорость при θ_s</translation>
+        <translation>звуковая скорость за скачком при θ_s</translation>
     </message>
     <message>
         <source>vacuum above the plate from α</source>
