@@ -23,9 +23,10 @@ angles=(2 5 10 20)                      # degrees
 formatter=$(cat <<'PY'
 import json, sys
 
-REGIMES = {"ShockExpansion": "shock-expansion", "MachWaves": "Mach waves",
-           "Subsonic": "subsonic", "Detached": "detached", "Vacuum": "vacuum",
-           "InvalidInput": "invalid input"}
+REGIMES = {"attached": "shock-expansion", "attached_subsonic": "attached, M₂ < 1",
+           "mach_waves": "Mach waves", "subsonic": "subsonic", "detached": "detached",
+           "vacuum": "vacuum", "no_gas": "no gas", "absolute_zero": "T₁ = 0",
+           "invalid": "invalid input"}
 
 def num(value, decimals):
     # Absent values (null) and the JSON spellings of non-numbers read as a dash.

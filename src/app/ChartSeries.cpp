@@ -60,6 +60,20 @@ ChartCurve maxDeflectionLocus() {
   return locus;
 }
 
+// The sonic line M₂ = 1, a little left of the θmax locus, over the same Mach numbers.
+ChartCurve sonicLocus() {
+  ChartCurve locus;
+  locus.reserve(kLocusPoints + 1);
+  for (int i = 0; i < kLocusPoints; ++i) {
+    const double mach = 1.0 / (1.0 - static_cast<double>(i) / kLocusPoints);
+    if (const auto sonic = theory::sonicDeflection(mach))
+      addFinite(locus, theory::degrees(sonic->deflection), theory::degrees(sonic->shockAngle));
+  }
+  if (const auto sonic = theory::sonicDeflection(theory::kLargestMach))
+    addFinite(locus, theory::degrees(sonic->deflection), theory::degrees(sonic->shockAngle));
+  return locus;
+}
+
 void addLoads(LoadCurves& curves, double alphaDegrees, const std::optional<double>& lift,
               const std::optional<double>& drag) {
   // Lift and drag of one theory come and go together.
@@ -71,7 +85,7 @@ void addLoads(LoadCurves& curves, double alphaDegrees, const std::optional<doubl
 void addRow(LoadsSeries& loads, const CoefficientRow& row) {
   addLoads(loads.exact, row.alpha, row.lift, row.drag);
   addLoads(loads.ackeret, row.alpha, row.linearLift, row.linearDrag);
-  addLoads(loads.busemann, row.alpha, row.secondOrderLift, row.secondOrderDrag);
+  addLoads(loads.thirdOrder, row.alpha, row.thirdOrderLift, row.thirdOrderDrag);
   addLoads(loads.model, row.alpha, row.modelLift, row.modelDrag);
 }
 
@@ -93,7 +107,7 @@ void fitRange(LoadsSeries& loads) {
     take(c->lift, kSweepTop);
     take(c->drag, kSweepTop);
   }
-  for (const LoadCurves* c : {&loads.ackeret, &loads.busemann}) {
+  for (const LoadCurves* c : {&loads.ackeret, &loads.thirdOrder}) {
     take(c->lift, attachedUpTo);
     take(c->drag, attachedUpTo);
   }
@@ -190,6 +204,7 @@ void ChartSeriesBuilder::sweep(const FlowModel& model) {
     for (const double reference : kReferenceMachs)
       if (auto curves = shockCurves(reference)) chart.references.push_back(std::move(*curves));
     chart.maxLocus = maxDeflectionLocus();
+    chart.sonicLocus = sonicLocus();
   }
   const auto top = theory::maxDeflection(mach);
   chart.maxDeflection =
@@ -197,7 +212,7 @@ void ChartSeriesBuilder::sweep(const FlowModel& model) {
 
   LoadsSeries& loads = charts.loads;
   loads = LoadsSeries{};
-  for (LoadCurves* c : {&loads.exact, &loads.ackeret, &loads.busemann, &loads.model}) {
+  for (LoadCurves* c : {&loads.exact, &loads.ackeret, &loads.thirdOrder, &loads.model}) {
     c->lift.reserve(kSweepSteps + 2);
     c->drag.reserve(kSweepSteps + 2);
   }
@@ -215,6 +230,11 @@ void ChartSeriesBuilder::sweep(const FlowModel& model) {
     addRow(loads, rows.at(alphaDegrees));
   }
   fitRange(loads);
+  const theory::PlateTheory limits = theory::solveFlatPlate({.mach = mach, .angleOfAttack = 0.0});
+  if (limits.maxDeflection) loads.maxDeflection = theory::degrees(limits.maxDeflection->deflection);
+  if (limits.vacuumAngle && theory::degrees(*limits.vacuumAngle) <= kSweepTop)
+    loads.vacuumAngle = theory::degrees(*limits.vacuumAngle);
+  if (!loads.model.lift.empty()) loads.modelEnd = loads.model.lift.back().x;
 }
 
 void ChartSeriesBuilder::placeMarkers(const FlowModel& model) {
@@ -222,7 +242,7 @@ void ChartSeriesBuilder::placeMarkers(const FlowModel& model) {
   charts.alpha = theory::degrees(alpha);
   const double mach = charts.mach;
   const theory::PlateTheory plate = theory::solveFlatPlate({.mach = mach, .angleOfAttack = alpha});
-  charts.regime = plate.message;
+  charts.regime = plate.regime;
 
   ThetaBetaSeries& chart = charts.thetaBeta;
   chart.state = OperatingPoint::Absent;

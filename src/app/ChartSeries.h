@@ -8,10 +8,10 @@
 // curve, never a NaN.
 
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "model/FlowModel.h"
+#include "theory/FlatPlate.h"
 
 struct ChartPoint {
   double x = 0.0;  // in the chart's horizontal unit (θ or α [°])
@@ -37,6 +37,7 @@ struct ThetaBetaSeries {
   std::optional<ShockCurves> current;   // the free stream's, when it is supersonic
   std::vector<ShockCurves> references;  // kReferenceMachs, drawn light
   ChartCurve maxLocus;                  // (θmax, β*) for M₁ from 1 to ∞
+  ChartCurve sonicLocus;                // (θ_s, β) where M₂ = 1, for M₁ from 1 to ∞
   OperatingPoint state = OperatingPoint::Absent;
   std::optional<ChartPoint> exact;      // the lower face, as `state` says
   std::optional<ChartPoint> model;      // (α, α + the model's lower-front angle) [°]
@@ -50,19 +51,22 @@ struct LoadCurves {
 };
 
 struct LoadsSeries {
-  LoadCurves exact;      // shock-expansion, ending where the lower shock detaches
-  LoadCurves ackeret;    // linear theory
-  LoadCurves busemann;   // second-order theory
-  LoadCurves model;      // the picture's own face pressures
-  double lowest = 0.0;   // the smallest coefficient on any curve, at most 0 [-]
-  double highest = 1.0;  // the largest that matters: see ChartSeries.cpp [-]
+  LoadCurves exact;                     // shock-expansion, ending where the lower shock detaches
+  LoadCurves ackeret;                   // linear theory
+  LoadCurves thirdOrder;                // third-order theory (second order gives Ackeret's loads)
+  LoadCurves model;                     // the picture's own face pressures
+  double lowest = 0.0;                  // the smallest coefficient on any curve, at most 0 [-]
+  double highest = 1.0;                 // the largest that matters: see ChartSeries.cpp [-]
+  std::optional<double> maxDeflection;  // θmax(M₁): the shock detaches beyond [°]
+  std::optional<double> vacuumAngle;    // the upper fan reaches zero pressure from here [°]
+  std::optional<double> modelEnd;       // the last α at which the model has a c_l [°]
 };
 
 struct ChartSeries {
   int curvesRevision = 0;  // counts the sweeps: the curves change only with it
   double mach = 0.0;       // M₁ [-]
   double alpha = 0.0;      // α [°]
-  std::string regime;      // one line on the free stream and α, UTF-8
+  theory::Regime regime = theory::Regime::InvalidInput;  // of the free stream at α
   ThetaBetaSeries thetaBeta;
   LoadsSeries loads;
 };

@@ -54,7 +54,8 @@ std::string valuesTable(const FieldTexts& fields, const FlowModel& model,
   };
   for (const auto& [id, name] : kProbeColumns)
     columns.emplace_back(name, probed ? fields.text(id) : "");
-  columns.emplace_back("regime", report.message);
+  // The stable key, as the batch tool's outputs write it: a spreadsheet can sort on it.
+  columns.emplace_back("regime", theory::regimeKey(report.regime));
   columns.emplace_back("c_l [-]", reportValue(report, "lift"));
   columns.emplace_back("c_d [-]", reportValue(report, "drag"));
 

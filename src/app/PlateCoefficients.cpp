@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Coefficient rows: exact, Ackeret, Busemann and the model at one angle of attack.
+// Coefficient rows: exact, Ackeret, second and third order and the model at one angle of attack.
 #include "app/PlateCoefficients.h"
 
 #include <cmath>
@@ -69,9 +69,20 @@ CoefficientRow CoefficientSweep::at(double alphaDegrees) {
     row.linearLift = realOnly(exact.linear->lift);
     row.linearDrag = realOnly(exact.linear->drag);
   }
-  if (const auto second = theory::busemannPlate(freeStreamMach, alpha)) {
-    row.secondOrderLift = realOnly(second->lift);
-    row.secondOrderDrag = realOnly(second->drag);
+  const double q = 0.5 * theory::kGamma * freeStreamMach * freeStreamMach;  // q₁/p₁
+  if (exact.lower) row.lowerPressure = realOnly((exact.lower->ratios.pressure - 1.0) / q);
+  if (exact.upper) row.upperPressure = realOnly((exact.upper->ratios.pressure - 1.0) / q);
+  // The small-disturbance theories of higher order only where the shock is attached, as in
+  // the theory report: beyond θmax their series describe no flow.
+  const auto second = exact.lower ? theory::busemannPlate(freeStreamMach, alpha) : std::nullopt;
+  if (second) {
+    row.secondOrderLowerPressure = realOnly(second->lowerPressure);
+    row.secondOrderUpperPressure = realOnly(second->upperPressure);
+  }
+  if (const auto third =
+          exact.lower ? theory::thirdOrderPlate(freeStreamMach, alpha) : std::nullopt) {
+    row.thirdOrderLift = realOnly(third->lift);
+    row.thirdOrderDrag = realOnly(third->drag);
   }
   // The model's plate turns no further than 75°; beyond, it would answer for 75°.
   if (alphaDegrees <= kModelLimit) {

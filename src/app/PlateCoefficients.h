@@ -29,16 +29,21 @@ std::optional<ModelCoefficients> modelCoefficients(FlowModel& model);
 struct CoefficientRow {
   double alpha = 0.0;  // α as asked [°]
   theory::Regime regime = theory::Regime::InvalidInput;
-  std::optional<double> shockAngle;       // β of the lower face's attached shock [°]
-  std::optional<double> lift;             // c_l, exact shock-expansion [-]
-  std::optional<double> drag;             // c_d, exact [-]
-  std::optional<double> liftToDrag;       // L/D, exact [-]
-  std::optional<double> linearLift;       // c_l by Ackeret [-]
-  std::optional<double> linearDrag;       // c_d by Ackeret [-]
-  std::optional<double> secondOrderLift;  // c_l by Busemann [-]
-  std::optional<double> secondOrderDrag;  // c_d by Busemann [-]
-  std::optional<double> modelLift;        // c_l of the picture's model; α within 0..75° [-]
-  std::optional<double> modelDrag;        // c_d of the picture's model [-]
+  std::optional<double> shockAngle;     // β of the lower face's attached shock [°]
+  std::optional<double> lift;           // c_l, exact shock-expansion [-]
+  std::optional<double> drag;           // c_d, exact [-]
+  std::optional<double> liftToDrag;     // L/D, exact [-]
+  std::optional<double> linearLift;     // c_l by Ackeret [-]
+  std::optional<double> linearDrag;     // c_d by Ackeret [-]
+  std::optional<double> lowerPressure;  // c_p of the lower face, exact [-]
+  std::optional<double> upperPressure;  // c_p of the upper face, exact [-]
+  // Busemann's face pressures; its c_l and c_d are Ackeret's on a flat plate.
+  std::optional<double> secondOrderLowerPressure;  // c_p, lower face [-]
+  std::optional<double> secondOrderUpperPressure;  // c_p, upper face [-]
+  std::optional<double> thirdOrderLift;            // c_l to third order [-]
+  std::optional<double> thirdOrderDrag;            // c_d to third order [-]
+  std::optional<double> modelLift;  // c_l of the picture's model; α within 0..75° [-]
+  std::optional<double> modelDrag;  // c_d of the picture's model [-]
 };
 
 // Rows for one session's free stream and picture, at any α. Copies what it needs of the

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RegimeLine.h"
 
+#include "app/NumberText.h"
 #include "app/Translatable.h"
 #include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
@@ -21,10 +22,20 @@ std::string fillIn(const std::string& pattern, const std::vector<std::string>& a
   }
   return text;
 }
+// M₁ with the field's three decimals, or more where three would round it onto 1 and put
+// "1.000" beside the word "subsonic".
+std::string machText(double mach) {
+  for (int decimals = 3; decimals < 17; ++decimals) {
+    std::string text = fixedText(mach, decimals);
+    if (mach == 1.0 || parseNumber(text) != 1.0) return text;
+  }
+  return fixedText(mach, 17);
+}
 }  // namespace
 
 bool picturesRealFlow(theory::Regime regime) {
-  return regime == theory::Regime::ShockExpansion || regime == theory::Regime::MachWaves;
+  return regime == theory::Regime::ShockExpansion || regime == theory::Regime::MachWaves ||
+         regime == theory::Regime::SubsonicBehindShock;
 }
 
 RegimeLine describeRegime(const TheoryReport& report) {
@@ -42,6 +53,19 @@ RegimeLine describeRegime(const TheoryReport& report) {
           "plate the gas turns round the edge through an expansion fan and keeps a pressure "
           "above zero.");
       break;
+    case theory::Regime::SubsonicBehindShock:
+      line.sentenceTemplate = ZERKON_TRANSLATABLE(
+          "RegimeLine",
+          "Attached shock, but subsonic gas behind it: α = %1° lies between θ_s = %2° and "
+          "θmax = %3°.");
+      line.arguments = {alpha, report.sonicDeflection ? fixedText(*report.sonicDeflection, 2) : "—",
+                        report.maxDeflection ? fixedText(*report.maxDeflection, 2) : "—"};
+      line.explanationText = ZERKON_TRANSLATABLE(
+          "RegimeLine",
+          "The shock still stands on the leading edge, but it is so strong that the gas behind "
+          "it moves slower than sound. Pressure waves then travel forward along the plate, so "
+          "the uniform state drawn below the plate is only an idealisation.");
+      break;
     case theory::Regime::MachWaves:
       line.sentenceTemplate = ZERKON_TRANSLATABLE(
           "RegimeLine", "No angle of attack: only Mach waves, the stream passes undisturbed.");
@@ -55,6 +79,13 @@ RegimeLine describeRegime(const TheoryReport& report) {
           "RegimeLine",
           "Detached shock: α = %1° is above θmax = %2°, so this picture cannot exist.");
       line.arguments = {alpha, report.maxDeflection ? fixedText(*report.maxDeflection, 2) : "—"};
+      if (report.mach == 1.0) {
+        line.sentenceTemplate = ZERKON_TRANSLATABLE(
+            "RegimeLine",
+            "Detached shock: a sonic stream (M₁ = 1) cannot be turned by an attached shock at "
+            "all, so this picture cannot exist.");
+        line.arguments.clear();
+      }
       line.explanationText = ZERKON_TRANSLATABLE(
           "RegimeLine",
           "At this Mach number an oblique shock can turn the gas by at most θmax, and the "
@@ -64,7 +95,7 @@ RegimeLine describeRegime(const TheoryReport& report) {
     case theory::Regime::Subsonic:
       line.sentenceTemplate = ZERKON_TRANSLATABLE(
           "RegimeLine", "Subsonic free stream (M₁ = %1): this picture cannot exist.");
-      line.arguments = {fixedText(report.mach, 3)};
+      line.arguments = {machText(report.mach)};
       line.explanationText = ZERKON_TRANSLATABLE(
           "RegimeLine",
           "Below the speed of sound pressure disturbances travel upstream, so the gas starts "
@@ -74,13 +105,34 @@ RegimeLine describeRegime(const TheoryReport& report) {
     case theory::Regime::Vacuum:
       line.sentenceTemplate = ZERKON_TRANSLATABLE(
           "RegimeLine",
-          "Vacuum above the plate: the gas would expand past zero pressure; this picture cannot "
+          "Vacuum above the plate: beyond α = %1° the fan reaches zero pressure before the gas "
+          "turns along the plate, so this picture cannot exist.");
+      line.arguments = {report.vacuumAngle ? fixedText(*report.vacuumAngle, 2) : "—"};
+      line.explanationText = ZERKON_TRANSLATABLE(
+          "RegimeLine",
+          "The expansion fan still forms at the leading edge, but its pressure falls to zero "
+          "at the largest Prandtl-Meyer angle, before the gas has turned as far as the plate. "
+          "Between the fan's last ray and the plate there is vacuum, not the gas drawn here.");
+      break;
+    case theory::Regime::NoGas:
+      line.sentenceTemplate = ZERKON_TRANSLATABLE(
+          "RegimeLine",
+          "No gas: at P₁ = 0 Pa there is nothing to flow, so this picture cannot "
           "exist.");
       line.explanationText = ZERKON_TRANSLATABLE(
           "RegimeLine",
-          "An expansion fan can turn the gas only until its pressure falls to zero, at the "
-          "largest Prandtl-Meyer angle. The plate turns the upper stream further than that, "
-          "so real gas would leave a vacuum above it instead of the fan drawn.");
+          "Zero pressure means empty space: no molecules to be turned, no shock and no fan. "
+          "Enter a positive pressure P₁.");
+      break;
+    case theory::Regime::AbsoluteZero:
+      line.sentenceTemplate = ZERKON_TRANSLATABLE(
+          "RegimeLine",
+          "No speed of sound at T₁ = 0 K: the gas has no Mach number, so this picture cannot "
+          "exist.");
+      line.explanationText = ZERKON_TRANSLATABLE(
+          "RegimeLine",
+          "The speed of sound is √(γRT₁), which is zero at absolute zero, so V₁/c₁ has no "
+          "value. Enter a positive temperature T₁.");
       break;
     case theory::Regime::InvalidInput:
       line.sentenceTemplate = ZERKON_TRANSLATABLE(

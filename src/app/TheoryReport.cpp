@@ -4,8 +4,11 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/NumberText.h"
+#include "app/RegimeLine.h"
 #include "model/FlowModel.h"
 #include "platform/FixedText.h"
+#include "theory/Busemann.h"
 #include "theory/PerfectGas.h"
 
 namespace {
@@ -60,6 +63,12 @@ std::string number(const std::optional<double>& value) {
   return fixedText(*value, decimals);
 }
 
+// The free stream as the main window's fields show it: one formatter for both windows.
+std::string asField(double value, const char* unit = nullptr) {
+  if (!std::isfinite(value)) return kAbsent;
+  return unit ? formatNumber(value) + " " + unit : formatNumber(value);
+}
+
 std::string angle(const std::optional<double>& degrees) {
   return degrees ? fixedText(*degrees, 2) + "°" : kAbsent;
 }
@@ -68,28 +77,49 @@ std::string withUnit(const std::optional<double>& value, const char* unit) {
   return value ? number(value) + " " + unit : kAbsent;
 }
 
+// The small-disturbance theories wherever the exact answer has faces: beyond θmax they
+// describe no flow.
+void fillSmallDisturbance(TheoryReport& report) {
+  if (const auto second = theory::busemannPlate(report.mach, report.angle)) {
+    report.lower.secondOrderPressureCoefficient = realOnly(second->lowerPressure);
+    report.upper.secondOrderPressureCoefficient = realOnly(second->upperPressure);
+  }
+  if (const auto third = theory::thirdOrderPlate(report.mach, report.angle)) {
+    report.lower.thirdOrderPressureCoefficient = realOnly(third->lowerPressure);
+    report.upper.thirdOrderPressureCoefficient = realOnly(third->upperPressure);
+    report.thirdOrderLift = realOnly(third->lift);
+    report.thirdOrderDrag = realOnly(third->drag);
+  }
+}
+
 }  // namespace
 
 TheoryReport makeTheoryReport(FlowModel& model) {
   TheoryReport report;
-  report.mach = model.deriveFreeStream().mach;
+  const FreeStreamDerived derived = model.deriveFreeStream();
+  report.mach = derived.mach;
   report.angle = model.angle;
-  report.density = model.density;
+  report.density = derived.density;
   report.velocity = model.velocity;
+  report.pressure = model.pressure;
 
   const theory::PlateTheory exact = theory::solveFlatPlate(theory::PlateInput{
       .mach = report.mach,
       .angleOfAttack = report.angle,
-      .density = report.density,
-      .speed = report.velocity,
+      .pressure = model.pressure,
+      .temperature = model.temperature,
   });
   report.regime = exact.regime;
-  report.message = exact.message;
   if (exact.maxDeflection) report.maxDeflection = inDegrees(exact.maxDeflection->deflection);
+  if (exact.sonicDeflection) report.sonicDeflection = inDegrees(exact.sonicDeflection->deflection);
+  report.vacuumAngle = inDegrees(exact.vacuumAngle);
   if (exact.lower)
     fillFace(report.lower, exact.lower->shockAngle, exact.lower->mach, exact.lower->ratios);
   if (exact.upper)
     fillFace(report.upper, exact.upper->prandtlMeyerAngle, exact.upper->mach, exact.upper->ratios);
+  const double q = 0.5 * theory::kGamma * report.mach * report.mach;  // q₁/p₁
+  for (FaceReport* face : {&report.lower, &report.upper})
+    if (face->pressure) face->pressureCoefficient = realOnly((*face->pressure - 1.0) / q);
   if (exact.exact) {
     report.normalForce = realOnly(exact.exact->normalForce);
     report.lift = realOnly(exact.exact->lift);
@@ -100,6 +130,7 @@ TheoryReport makeTheoryReport(FlowModel& model) {
     report.linearLift = realOnly(exact.linear->lift);
     report.linearDrag = realOnly(exact.linear->drag);
   }
+  if (exact.lower) fillSmallDisturbance(report);
   if (exact.loads) {
     report.liftLoad = realOnly(exact.loads->lift);
     report.dragLoad = realOnly(exact.loads->drag);
@@ -108,35 +139,21 @@ TheoryReport makeTheoryReport(FlowModel& model) {
   const FacePressures faces = model.peekFacePressures();
   fillModelFace(report.lower, faces.below, model.pressure);
   fillModelFace(report.upper, faces.above, model.pressure);
+  report.message = describeRegime(report).sentence;
   return report;
-}
-
-std::string regimeName(theory::Regime regime) {
-  switch (regime) {
-    case theory::Regime::ShockExpansion:
-      return "ShockExpansion";
-    case theory::Regime::MachWaves:
-      return "MachWaves";
-    case theory::Regime::Subsonic:
-      return "Subsonic";
-    case theory::Regime::Detached:
-      return "Detached";
-    case theory::Regime::Vacuum:
-      return "Vacuum";
-    case theory::Regime::InvalidInput:
-      return "InvalidInput";
-  }
-  return "InvalidInput";
 }
 
 std::vector<ReportLine> reportLines(const TheoryReport& r) {
   std::vector<ReportLine> lines = {
-      {"mach", "M₁", number(realOnly(r.mach))},
+      {"mach", "M₁", asField(r.mach)},
       {"alpha", "α", angle(realOnly(theory::degrees(r.angle)))},
-      {"density", "ρ₁", withUnit(realOnly(r.density), "kg/m³")},
-      {"velocity", "V₁", withUnit(realOnly(r.velocity), "m/s")},
+      {"density", "ρ₁", asField(r.density, "kg/m³")},
+      {"velocity", "V₁", asField(r.velocity, "m/s")},
       {"regime", "regime", r.message},
+      {"regime_key", "regime key", theory::regimeKey(r.regime)},
       {"theta_max", "θmax", angle(r.maxDeflection)},
+      {"theta_sonic", "θ_s (M₂ = 1)", angle(r.sonicDeflection)},
+      {"vacuum_angle", "vacuum from α", angle(r.vacuumAngle)},
   };
   const auto face = [&lines](const char* name, const char* waveLabel, const FaceReport& f) {
     const std::string prefix = std::string(name) + " ";
@@ -149,6 +166,11 @@ std::vector<ReportLine> reportLines(const TheoryReport& r) {
     lines.push_back({keyPrefix + "model_pressure", prefix + "p/p₁ model", number(f.modelPressure)});
     lines.push_back(
         {keyPrefix + "model_over_exact", prefix + "model / exact", number(f.modelOverExact)});
+    lines.push_back({keyPrefix + "cp", prefix + "c_p", number(f.pressureCoefficient)});
+    lines.push_back({keyPrefix + "cp_second_order", prefix + "c_p 2nd order",
+                     number(f.secondOrderPressureCoefficient)});
+    lines.push_back({keyPrefix + "cp_third_order", prefix + "c_p 3rd order",
+                     number(f.thirdOrderPressureCoefficient)});
   };
   face("lower", "β", r.lower);
   face("upper", "ν(M₁)+α", r.upper);
@@ -158,6 +180,9 @@ std::vector<ReportLine> reportLines(const TheoryReport& r) {
   lines.push_back({"lift_to_drag", "L/D", number(r.liftToDrag)});
   lines.push_back({"linear_lift", "Ackeret c_l", number(r.linearLift)});
   lines.push_back({"linear_drag", "Ackeret c_d", number(r.linearDrag)});
+  lines.push_back({"second_order_note", "2nd order", kSecondOrderNote});
+  lines.push_back({"third_order_lift", "3rd order c_l", number(r.thirdOrderLift)});
+  lines.push_back({"third_order_drag", "3rd order c_d", number(r.thirdOrderDrag)});
   lines.push_back({"lift_load", "lift, 1 m chord", withUnit(r.liftLoad, "N/m")});
   lines.push_back({"drag_load", "drag, 1 m chord", withUnit(r.dragLoad, "N/m")});
   return lines;

@@ -2,6 +2,9 @@
 // Shared chart texts and curve pens.
 #include "chart/ChartText.h"
 
+#include <QAbstractAxis>
+#include <QChart>
+#include <QLegend>
 #include <QLineSeries>
 
 #include "platform/FixedText.h"
@@ -14,4 +17,27 @@ void styleCurve(QLineSeries& series, const QColor& colour, qreal width, Qt::PenS
   QPen pen(colour, width, style);
   pen.setCapStyle(Qt::FlatCap);
   series.setPen(pen);
+}
+
+void fitTextsToSize(QChart& chart, const QSizeF& size) {
+  const bool compact = size.width() < 640.0 || size.height() < 480.0;
+  const Qt::Alignment side = compact ? Qt::AlignRight : Qt::AlignBottom;
+  if (chart.legend()->alignment() != side) chart.legend()->setAlignment(side);
+  QFont font;  // the application's
+  if (compact) font.setPointSizeF(font.pointSizeF() * 0.8);
+  const auto fit = [&font](QFont current, auto apply, bool bold = false) {
+    current.setPointSizeF(font.pointSizeF());
+    current.setBold(bold || current.bold());
+    apply(current);
+  };
+  if (chart.legend()->font().pointSizeF() != font.pointSizeF())
+    fit(chart.legend()->font(), [&chart](const QFont& f) { chart.legend()->setFont(f); });
+  if (chart.titleFont().pointSizeF() != font.pointSizeF())
+    fit(chart.titleFont(), [&chart](const QFont& f) { chart.setTitleFont(f); });
+  for (QAbstractAxis* axis : chart.axes()) {
+    if (axis->labelsFont().pointSizeF() != font.pointSizeF())
+      fit(axis->labelsFont(), [axis](const QFont& f) { axis->setLabelsFont(f); });
+    if (axis->titleFont().pointSizeF() != font.pointSizeF())
+      fit(axis->titleFont(), [axis](const QFont& f) { axis->setTitleFont(f); });
+  }
 }

@@ -2,13 +2,17 @@
 // The θ-β-M chart: series made once, their points replaced as the flow changes.
 #include "chart/ThetaBetaChart.h"
 
+#include <QGraphicsSceneResizeEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <QLegend>
+
 #include "app/ChartSeries.h"
+#include "app/NumberText.h"
 #include "chart/ChartText.h"
 
 namespace {
@@ -47,6 +51,9 @@ double betaTop(double beta) {
 
 ThetaBetaChart::ThetaBetaChart() {
   legend()->setAlignment(Qt::AlignBottom);
+  // Each entry drawn as its own line, so the weak branch (solid) and the strong one (dashed)
+  // read apart, not as two identical squares.
+  legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   theta = new QValueAxis(this);
   theta->setTitleText(tr("flow deflection θ = α [°]"));
   theta->setTickType(QValueAxis::TicksDynamic);
@@ -78,6 +85,9 @@ ThetaBetaChart::ThetaBetaChart() {
   locus = new QLineSeries(this);
   styleCurve(*locus, kLocusColour, 1.5, Qt::DotLine);
   add(locus, tr("θmax"));
+  sonic = new QLineSeries(this);
+  styleCurve(*sonic, kLocusColour, 1.0, Qt::DashDotLine);
+  add(sonic, tr("M₂ = 1"));
   weak = new QLineSeries(this);
   styleCurve(*weak, kAttachedColour, 2.5, Qt::SolidLine);
   add(weak, tr("weak"));
@@ -129,6 +139,7 @@ void ThetaBetaChart::showCurves(const ChartSeries& series) {
       references[2 * i + 1]->replace(points(chart.references[i].strong));
     }
     locus->replace(points(chart.maxLocus));
+    sonic->replace(points(chart.sonicLocus));
     noses.clear();
     for (const ShockCurves& reference : chart.references)
       if (!reference.weak.empty())
@@ -157,8 +168,10 @@ void ThetaBetaChart::display(const ChartSeries& series) {
   }
   placeLabels();
 
-  QString title = tr("θ-β-M at M₁ = %1, α = %2°")
-                      .arg(chartNumber(series.mach, 3), chartNumber(series.alpha, 2));
+  // M₁ as the main window's field shows it: one formatter for every window.
+  QString title =
+      tr("θ-β-M at M₁ = %1, α = %2°")
+          .arg(QString::fromStdString(formatNumber(series.mach)), chartNumber(series.alpha, 2));
   if (detached && chart.maxDeflection)
     title += tr(": detached (θmax = %1°)").arg(chartNumber(*chart.maxDeflection, 2));
   else if (chart.state == OperatingPoint::Absent)
@@ -177,4 +190,9 @@ std::vector<QPointF> ThetaBetaChart::operatingPoint() const {
 
 std::vector<QPointF> ThetaBetaChart::modelPoint() const {
   return shown(*model);
+}
+
+void ThetaBetaChart::resizeEvent(QGraphicsSceneResizeEvent* event) {
+  fitTextsToSize(*this, event->newSize());
+  QChart::resizeEvent(event);
 }

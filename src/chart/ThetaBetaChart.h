@@ -33,6 +33,9 @@ class ThetaBetaChart final : public QChart {
   std::vector<QPointF> operatingPoint() const;
   std::vector<QPointF> modelPoint() const;
 
+ protected:
+  void resizeEvent(QGraphicsSceneResizeEvent* event) override;
+
  private:
   void showCurves(const ChartSeries& series);
   // Each reference curve's Mach number beside its nose, wherever the plot now lies.
@@ -46,6 +49,7 @@ class ThetaBetaChart final : public QChart {
   std::vector<QGraphicsSimpleTextItem*> labels;  // one per reference Mach number, children
   std::vector<QPointF> noses;                    // (θmax, β*) of each reference curve [°]
   QLineSeries* locus = nullptr;
+  QLineSeries* sonic = nullptr;  // M₂ = 1 behind the weak shock, from M₁ = 1 to ∞
   QScatterSeries* exact = nullptr;
   QScatterSeries* model = nullptr;
   int shownRevision = -1;  // ChartSeries::curvesRevision of the curves drawn

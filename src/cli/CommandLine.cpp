@@ -345,13 +345,17 @@ Commands:
   tracers             every tracer (x y vx vy turned captured) and both pressure bubbles
   render FILE         write the last composed picture as a PNG; FILE - writes to stdout
   theory              exact shock-expansion theory for the same free stream and angle beside
-                      the model: regime, face states, coefficients, Ackeret's linear theory,
-                      loads on a 1 m chord, and the model's face pressures against the exact ones
+                      the model: regime, θmax, θ_s and the vacuum angle, face states and
+                      pressure coefficients (exact, second and third order), coefficients,
+                      Ackeret's linear theory and the third order, loads on a 1 m chord, and
+                      the model's face pressures against the exact ones
   sweep               one row per angle of attack from --from to --to for the same free
-                      stream: the regime (attached, detached, subsonic, or invalid outside
-                      0..90°), the lower shock angle, c_l, c_d and L/D by exact
-                      shock-expansion theory, c_l and c_d by Ackeret, by Busemann and by the
-                      picture's model (absent values empty in CSV, null in JSON, — in text)
+                      stream: the regime (attached, attached_subsonic, mach_waves, detached,
+                      vacuum, subsonic, no_gas, absolute_zero, invalid), the lower shock angle,
+                      c_l, c_d and L/D and the faces' c_p by exact shock-expansion theory, c_l
+                      and c_d by Ackeret, the faces' c_p by Busemann's second order (its c_l and
+                      c_d are Ackeret's), c_l and c_d to third order and by the picture's model
+                      (absent values empty in CSV, null in JSON, — in text)
   verify              check the theory against textbook cases built in: each case with its
                       source, the published value, the tolerance its rounding allows and the
                       program's value; exit status 1 when a case fails

@@ -76,7 +76,10 @@ Node face(const FaceReport& f, const char* waveAngleKey) {
       .add("temperature", f.temperature)
       .add("density", f.density)
       .add("modelPressure", f.modelPressure)
-      .add("modelOverExact", f.modelOverExact);
+      .add("modelOverExact", f.modelOverExact)
+      .add("pressureCoefficient", f.pressureCoefficient)
+      .add("secondOrderPressureCoefficient", f.secondOrderPressureCoefficient)
+      .add("thirdOrderPressureCoefficient", f.thirdOrderPressureCoefficient);
 }
 
 }  // namespace
@@ -188,9 +191,12 @@ Node theoryReport(Session& session) {
       .add("angleDeg", theory::degrees(r.angle))
       .add("density", r.density)
       .add("velocity", r.velocity)
-      .add("regime", regimeName(r.regime))
+      .add("pressure", r.pressure)
+      .add("regime", theory::regimeKey(r.regime))
       .add("message", r.message)
       .add("maxDeflectionDeg", r.maxDeflection)
+      .add("sonicDeflectionDeg", r.sonicDeflection)
+      .add("vacuumAngleDeg", r.vacuumAngle)
       .add("lower", face(r.lower, "shockAngleDeg"))
       .add("upper", face(r.upper, "prandtlMeyerAngleDeg"))
       .add("normalForce", r.normalForce)
@@ -199,6 +205,9 @@ Node theoryReport(Session& session) {
       .add("liftToDrag", r.liftToDrag)
       .add("linearLift", r.linearLift)
       .add("linearDrag", r.linearDrag)
+      .add("secondOrderNote", kSecondOrderNote)
+      .add("thirdOrderLift", r.thirdOrderLift)
+      .add("thirdOrderDrag", r.thirdOrderDrag)
       .add("liftLoad", r.liftLoad)
       .add("dragLoad", r.dragLoad);
 }

@@ -14,9 +14,22 @@
 
 namespace {
 
-constexpr std::array<const char*, 12> kColumns = {
-    "alpha_deg",  "regime",     "beta_deg",    "cl",          "cd",       "ld",
-    "cl_ackeret", "cd_ackeret", "cl_busemann", "cd_busemann", "cl_model", "cd_model"};
+constexpr std::array<const char*, 16> kColumns = {"alpha_deg",
+                                                  "regime",
+                                                  "beta_deg",
+                                                  "cl",
+                                                  "cd",
+                                                  "ld",
+                                                  "cp_lower",
+                                                  "cp_upper",
+                                                  "cl_ackeret",
+                                                  "cd_ackeret",
+                                                  "cp_lower_busemann",
+                                                  "cp_upper_busemann",
+                                                  "cl_third_order",
+                                                  "cd_third_order",
+                                                  "cl_model",
+                                                  "cd_model"};
 
 // Grid points closer than this share of a step to `to` still count as reaching it: 75/0.01
 // is 7499.999999999999 in doubles.
@@ -46,32 +59,20 @@ std::optional<double> decimalScale(const SweepRange& r) {
   return std::nullopt;
 }
 
-const char* regimeWord(theory::Regime regime) {
-  switch (regime) {
-    case theory::Regime::ShockExpansion:
-    case theory::Regime::MachWaves:  // the weakest attached shock
-    case theory::Regime::Vacuum:     // the lower shock is attached; the upper face is empty
-      return "attached";
-    case theory::Regime::Detached:
-      return "detached";
-    case theory::Regime::Subsonic:
-      return "subsonic";
-    case theory::Regime::InvalidInput:
-      return "invalid";
-  }
-  return "invalid";
-}
-
 // The numeric cells of a row after alpha and regime, in column order.
-std::array<std::optional<double>, 10> numbers(const CoefficientRow& row) {
+std::array<std::optional<double>, 14> numbers(const CoefficientRow& row) {
   return {row.shockAngle,
           row.lift,
           row.drag,
           row.liftToDrag,
+          row.lowerPressure,
+          row.upperPressure,
           row.linearLift,
           row.linearDrag,
-          row.secondOrderLift,
-          row.secondOrderDrag,
+          row.secondOrderLowerPressure,
+          row.secondOrderUpperPressure,
+          row.thirdOrderLift,
+          row.thirdOrderDrag,
           row.modelLift,
           row.modelDrag};
 }
@@ -132,7 +133,7 @@ std::string sweepOutput(const FlowModel& session, const SweepRange& range, Sweep
     forEachRow(session, range, [&out](const CoefficientRow& row) {
       out += shortestText(row.alpha);
       out += ',';
-      out += regimeWord(row.regime);
+      out += theory::regimeKey(row.regime);
       for (const auto& value : numbers(row)) {
         out += ',';
         if (value) out += shortestText(*value);
@@ -145,7 +146,7 @@ std::string sweepOutput(const FlowModel& session, const SweepRange& range, Sweep
   if (format == SweepFormat::Json) {
     forEachRow(session, range, [&rows](const CoefficientRow& row) {
       Object o;
-      o.add(kColumns[0], row.alpha).add(kColumns[1], regimeWord(row.regime));
+      o.add(kColumns[0], row.alpha).add(kColumns[1], theory::regimeKey(row.regime));
       const auto values = numbers(row);
       for (std::size_t i = 0; i < values.size(); ++i) o.add(kColumns[i + 2], values[i]);
       rows.items.emplace_back(std::move(o));
@@ -156,7 +157,7 @@ std::string sweepOutput(const FlowModel& session, const SweepRange& range, Sweep
   forEachRow(session, range, [&rows](const CoefficientRow& row) {
     Array cells;
     cells.items.emplace_back(readable(row.alpha));
-    cells.items.emplace_back(regimeWord(row.regime));
+    cells.items.emplace_back(theory::regimeKey(row.regime));
     for (const auto& value : numbers(row))
       cells.items.emplace_back(value ? Node(readable(*value)) : Node());
     rows.items.emplace_back(std::move(cells));

@@ -33,6 +33,8 @@ enum class SweepFormat {
 };
 
 // One row per angle of the range for the session's free stream and picture, in columns
-// alpha_deg, regime, beta_deg, cl, cd, ld, cl_ackeret, cd_ackeret, cl_busemann, cd_busemann,
-// cl_model, cd_model. The session itself is not touched.
+// alpha_deg, regime (theory::regimeKey), beta_deg, cl, cd, ld, cp_lower, cp_upper, cl_ackeret,
+// cd_ackeret, cp_lower_busemann, cp_upper_busemann (second order: on a flat plate its c_l and
+// c_d are Ackeret's), cl_third_order, cd_third_order, cl_model, cd_model. The session itself
+// is not touched.
 std::string sweepOutput(const FlowModel& session, const SweepRange& range, SweepFormat format);

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
 #include "theory/PrandtlMeyer.h"
 
@@ -12,16 +11,19 @@ namespace theory {
 
 namespace {
 
-bool validInput(const PlateInput& input, PlateTheory& result) {
-  if (!(input.mach >= 0.0) || !(input.mach <= kLargestMach)) {
-    result.message = "free-stream Mach number must be a number from 0 to 1e100";
-    return false;
-  }
-  if (!(input.angleOfAttack >= 0.0) || !(input.angleOfAttack <= std::numbers::pi / 2.0)) {
-    result.message = "angle of attack must be a number from 0° to 90°";
-    return false;
-  }
-  return true;
+// The free stream's own state first: without gas or without temperature there is no Mach
+// number to speak of, whatever number the division gave.
+std::optional<Regime> unusableInput(const PlateInput& input) {
+  const auto& p = input.pressure;
+  const auto& t = input.temperature;
+  if (t && *t == 0.0) return Regime::AbsoluteZero;
+  if (p && *p == 0.0) return Regime::NoGas;
+  if ((t && !(*t > 0.0 && std::isfinite(*t))) || (p && !(*p > 0.0 && std::isfinite(*p))))
+    return Regime::InvalidInput;
+  if (!(input.mach >= 0.0) || !(input.mach <= kLargestMach)) return Regime::InvalidInput;
+  if (!(input.angleOfAttack >= 0.0) || !(input.angleOfAttack <= std::numbers::pi / 2.0))
+    return Regime::InvalidInput;
+  return std::nullopt;
 }
 
 std::optional<LowerFace> compressionFace(double mach, double alpha) {
@@ -67,9 +69,10 @@ LinearCoefficients linearCoefficients(double mach, double alpha) {
   return LinearCoefficients{.lift = 4.0 * alpha / root, .drag = 4.0 * alpha * alpha / root};
 }
 
+// q₁ = ½ρ₁V₁² = ½γp₁M₁², from the stream's own p₁ and M₁ (ρ₁ = p₁/(RT₁), V₁² = M₁²γRT₁).
 std::optional<Loads> loadsOn1mChord(const PlateInput& input, const Coefficients& c) {
-  if (!(input.density >= 0.0) || !(input.speed >= 0.0)) return std::nullopt;
-  const double q = 0.5 * input.density * input.speed * input.speed;
+  if (!input.pressure) return std::nullopt;
+  const double q = 0.5 * kGamma * *input.pressure * input.mach * input.mach;
   if (!std::isfinite(q)) return std::nullopt;
   constexpr double chord = 1.0;  // [m]
   return Loads{.dynamicPressure = q, .lift = c.lift * q * chord, .drag = c.drag * q * chord};
@@ -77,49 +80,77 @@ std::optional<Loads> loadsOn1mChord(const PlateInput& input, const Coefficients&
 
 }  // namespace
 
+const char* regimeKey(Regime regime) {
+  switch (regime) {
+    case Regime::ShockExpansion:
+      return "attached";
+    case Regime::SubsonicBehindShock:
+      return "attached_subsonic";
+    case Regime::MachWaves:
+      return "mach_waves";
+    case Regime::Subsonic:
+      return "subsonic";
+    case Regime::Detached:
+      return "detached";
+    case Regime::Vacuum:
+      return "vacuum";
+    case Regime::NoGas:
+      return "no_gas";
+    case Regime::AbsoluteZero:
+      return "absolute_zero";
+    case Regime::InvalidInput:
+      return "invalid";
+  }
+  return "invalid";
+}
+
 PlateTheory solveFlatPlate(const PlateInput& input) {
   PlateTheory result;
-  if (!validInput(input, result)) return result;
+  if (const auto unusable = unusableInput(input)) {
+    result.regime = *unusable;
+    return result;
+  }
 
   const double mach = input.mach;
   const double alpha = input.angleOfAttack;
-  if (!(mach > 1.0)) {
+  if (mach < 1.0) {
     result.regime = Regime::Subsonic;
-    result.message = "subsonic free stream: no oblique shock or expansion fan";
     return result;
   }
 
   result.machAngle = machAngle(mach);
   result.prandtlMeyerAngle = prandtlMeyer(mach);
-  result.maxDeflection = maxDeflection(mach);
-  result.linear = linearCoefficients(mach, alpha);
+  result.sonicDeflection = sonicDeflection(mach);
+  result.vacuumAngle = prandtlMeyerLimit() - *result.prandtlMeyerAngle;
+  if (mach == 1.0) {
+    // Sonic: the θ-β-M relation's two branches meet at the normal shock, θmax = 0.
+    result.maxDeflection = MaxDeflection{.deflection = 0.0, .shockAngle = std::numbers::pi / 2.0};
+  } else {
+    result.maxDeflection = maxDeflection(mach);
+    result.linear = linearCoefficients(mach, alpha);
+  }
 
   if (alpha == 0.0) {
     result.regime = Regime::MachWaves;
-    result.message =
-        "zero angle of attack: no shock, only Mach waves; the free stream is undisturbed";
     result.lower = LowerFace{.shockAngle = *result.machAngle, .mach = mach, .ratios = {}};
     result.upper =
         UpperFace{.prandtlMeyerAngle = *result.prandtlMeyerAngle, .mach = mach, .ratios = {}};
   } else {
-    const auto lower =
-        alpha <= result.maxDeflection->deflection ? compressionFace(mach, alpha) : std::nullopt;
+    const auto lower = mach > 1.0 && alpha <= result.maxDeflection->deflection
+                           ? compressionFace(mach, alpha)
+                           : std::nullopt;
     if (!lower) {
       result.regime = Regime::Detached;
-      result.message =
-          "shock detached above θmax = " + fixedText(degrees(result.maxDeflection->deflection), 2) +
-          "°";
       return result;
     }
     result.lower = lower;
     result.upper = expansionFace(mach, *result.prandtlMeyerAngle + alpha);
-    if (result.upper->mach) {
-      result.regime = Regime::ShockExpansion;
-      result.message = "attached shock on the lower face, expansion fan on the upper face";
-    } else {
+    if (!result.upper->mach)
       result.regime = Regime::Vacuum;
-      result.message = "upper face turned beyond the largest Prandtl-Meyer angle: vacuum";
-    }
+    else if (alpha > result.sonicDeflection->deflection)
+      result.regime = Regime::SubsonicBehindShock;
+    else
+      result.regime = Regime::ShockExpansion;
   }
 
   result.exact =

@@ -8,26 +8,34 @@
 // exist, and no field ever holds a NaN.
 
 #include <optional>
-#include <string>
 
 #include "theory/ObliqueShock.h"
 
 namespace theory {
 
+// The one classification of the flow every output uses; regimeKey gives its stable name.
 enum class Regime {
-  ShockExpansion,  // attached shock below, expansion fan above
-  MachWaves,       // α = 0: no shock, both faces keep the free-stream state
-  Subsonic,        // M₁ ≤ 1: no oblique shock or expansion fan
-  Detached,        // α > θmax(M₁): no attached shock
-  Vacuum,          // ν(M₁) + α ≥ ν_max: the upper face expands into vacuum
-  InvalidInput,    // M₁ not in [0, kLargestMach], α not in [0, π/2], or either not a number
+  ShockExpansion,       // "attached": attached shock below, expansion fan above
+  SubsonicBehindShock,  // "attached_subsonic": θ_s < α ≤ θmax, attached but M₂ < 1 below
+  MachWaves,            // "mach_waves": α = 0, no shock, both faces keep the free stream
+  Subsonic,             // "subsonic": M₁ < 1, no oblique shock or expansion fan
+  Detached,             // "detached": α > θmax(M₁), and any α > 0 at M₁ = 1 (θmax = 0)
+  Vacuum,               // "vacuum": ν(M₁) + α ≥ ν_max, the fan ends at zero pressure
+  NoGas,                // "no_gas": p₁ = 0
+  AbsoluteZero,         // "absolute_zero": T₁ = 0, no speed of sound and no Mach number
+  InvalidInput,         // "invalid": anything else no gas can have, or α outside 0..90°
 };
+
+// The regime's stable ASCII name for text, JSON, CSV and programs: never translated.
+const char* regimeKey(Regime regime);
 
 struct PlateInput {
   double mach = 2.0;           // M₁, free stream [-]
   double angleOfAttack = 0.0;  // α [rad]
-  double density = 0.0;        // ρ₁, free stream, only for the loads [kg/m³]
-  double speed = 0.0;          // V₁, free stream, only for the loads [m/s]
+  // The free stream's own state, where it is known: p₁ gives the loads (q₁ = ½γp₁M₁²) and,
+  // with T₁, tells an empty or absolutely cold stream from one with a Mach number.
+  std::optional<double> pressure;     // p₁ [Pa]
+  std::optional<double> temperature;  // T₁ [K]
 };
 
 // A face's state relative to the free stream.
@@ -64,22 +72,23 @@ struct LinearCoefficients {
 
 // Forces on a plate of 1 m chord from the shock-expansion coefficients.
 struct Loads {
-  double dynamicPressure = 0.0;  // q₁ = ½ρ₁V₁² [Pa]
+  double dynamicPressure = 0.0;  // q₁ = ½ρ₁V₁² = ½γp₁M₁² [Pa]
   double lift = 0.0;             // per metre of span [N/m]
   double drag = 0.0;             // per metre of span [N/m]
 };
 
 struct PlateTheory {
   Regime regime = Regime::InvalidInput;
-  std::string message;                         // one line for the user, UTF-8
-  std::optional<double> machAngle;             // μ₁ [rad]; when M₁ > 1
-  std::optional<double> prandtlMeyerAngle;     // ν(M₁) [rad]; when M₁ > 1
-  std::optional<MaxDeflection> maxDeflection;  // θmax(M₁) and its β [rad]; when M₁ > 1
-  std::optional<LowerFace> lower;              // unless subsonic, detached or invalid
-  std::optional<UpperFace> upper;              // unless subsonic, detached or invalid
-  std::optional<Coefficients> exact;           // whenever both faces are there
-  std::optional<LinearCoefficients> linear;    // whenever M₁ > 1, even where detached
-  std::optional<Loads> loads;  // with exact, when ρ₁ ≥ 0 and V₁ ≥ 0 give a finite q₁
+  std::optional<double> machAngle;               // μ₁ [rad]; when M₁ ≥ 1
+  std::optional<double> prandtlMeyerAngle;       // ν(M₁) [rad]; when M₁ ≥ 1
+  std::optional<MaxDeflection> maxDeflection;    // θmax(M₁) and its β [rad]; when M₁ ≥ 1
+  std::optional<MaxDeflection> sonicDeflection;  // θ_s, β where M₂ = 1 [rad]; when M₁ ≥ 1
+  std::optional<double> vacuumAngle;  // α at which ν(M₁) + α = ν_max [rad]; when M₁ ≥ 1
+  std::optional<LowerFace> lower;     // unless subsonic, detached or invalid
+  std::optional<UpperFace> upper;     // unless subsonic, detached or invalid
+  std::optional<Coefficients> exact;  // whenever both faces are there
+  std::optional<LinearCoefficients> linear;  // whenever M₁ > 1, even where detached
+  std::optional<Loads> loads;                // with exact, when p₁ is given and q₁ is finite
 };
 
 PlateTheory solveFlatPlate(const PlateInput& input);

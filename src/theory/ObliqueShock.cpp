@@ -40,6 +40,23 @@ std::optional<MaxDeflection> maxDeflection(double mach) {
   return MaxDeflection{.deflection = deflectionAngle(mach, beta), .shockAngle = beta};
 }
 
+std::optional<MaxDeflection> sonicDeflection(double mach) {
+  if (!(mach >= 1.0) || !(mach <= kLargestMach)) return std::nullopt;
+  constexpr double g = kGamma;
+  // M₂ = 1 behind the shock where
+  // sin²β = [(γ+1)M² − (3−γ) + √((γ+1)((γ+1)M⁴ − 2(3−γ)M² + γ + 9))] / (4γM²),
+  // from the oblique-shock relations with M₂ = 1; here divided through by M².
+  const double inv = 1.0 / (mach * mach);
+  const double root =
+      std::sqrt((g + 1.0) * ((g + 1.0) - 2.0 * (3.0 - g) * inv + (g + 9.0) * inv * inv));
+  const double sin2 = std::clamp(((g + 1.0) - (3.0 - g) * inv + root) / (4.0 * g), 0.0, 1.0);
+  const double beta = std::asin(std::sqrt(sin2));
+  // At M = 1 the rounding of θ(π/2) is not 0: the sonic point is the normal shock itself.
+  if (mach == 1.0) return MaxDeflection{.deflection = 0.0, .shockAngle = std::numbers::pi / 2.0};
+  return MaxDeflection{.deflection = std::max(0.0, deflectionAngle(mach, beta)),
+                       .shockAngle = beta};
+}
+
 std::optional<double> weakShockAngle(double mach, double deflection) {
   const auto top = maxDeflection(mach);
   if (!top || !(deflection >= 0.0) || !(deflection <= top->deflection)) return std::nullopt;

@@ -22,6 +22,11 @@ struct MaxDeflection {
 // nullopt unless 1 < M ≤ kLargestMach.
 std::optional<MaxDeflection> maxDeflection(double mach);
 
+// The deflection at which the flow behind the weak shock is exactly sonic (M₂ = 1), and its
+// shock angle: a little below θmax, so that between the two the shock is still attached but
+// the gas behind it is subsonic. nullopt unless 1 ≤ M ≤ kLargestMach; θ = 0, β = π/2 at M = 1.
+std::optional<MaxDeflection> sonicDeflection(double mach);
+
 // The weak solution β of the θ-β-M relation, between the Mach angle (θ = 0) and the shock
 // angle at θmax. nullopt unless 1 < M ≤ kLargestMach and 0 ≤ θ ≤ θmax(M).
 std::optional<double> weakShockAngle(double mach, double deflection /* θ [rad] */);  // β [rad]

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TheoryWindow.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "app/RegimeLine.h"
 #include "app/TheoryReport.h"
@@ -16,46 +18,6 @@ const QString kAbsent = QStringLiteral("—");
 QString fromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-QString meaningFor(theory::Regime regime) {
-  switch (regime) {
-    case theory::Regime::Subsonic:
-      return TheoryWindow::tr(
-          "The picture does not describe this flow: a subsonic stream has no "
-          "Mach angle, and it is not turned by fronts at the plate's edges.");
-    case theory::Regime::Detached:
-      return TheoryWindow::tr(
-          "The picture does not describe this flow: the real shock stands "
-          "detached ahead of the plate, with subsonic gas behind it.");
-    case theory::Regime::Vacuum:
-      return TheoryWindow::tr(
-          "The picture does not describe this flow: the gas above the plate "
-          "would have to expand beyond zero pressure.");
-    case theory::Regime::InvalidInput:
-      return TheoryWindow::tr("The theory cannot take this free stream.");
-    case theory::Regime::ShockExpansion:
-    case theory::Regime::MachWaves:
-      break;
-  }
-  return {};
-}
-
-// The theory's own regime messages, which the window shows translated; the detached one
-// carries θmax and is built here.
-const char* const kTheoryMessages[] = {
-    QT_TRANSLATE_NOOP("TheoryWindow", "subsonic free stream: no oblique shock or expansion fan"),
-    // One literal, as the theory writes it.
-    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
-    QT_TRANSLATE_NOOP("TheoryWindow",
-                      "zero angle of attack: no shock, only Mach waves; the free stream is "
-                      "undisturbed"),
-    QT_TRANSLATE_NOOP("TheoryWindow",
-                      "attached shock on the lower face, expansion fan on the upper face"),
-    QT_TRANSLATE_NOOP("TheoryWindow",
-                      "upper face turned beyond the largest Prandtl-Meyer angle: vacuum"),
-    QT_TRANSLATE_NOOP("TheoryWindow", "free-stream Mach number must be a number from 0 to 1e100"),
-    QT_TRANSLATE_NOOP("TheoryWindow", "angle of attack must be a number from 0° to 90°"),
-};
 
 // The report writes its units in English, as the batch tool prints them; the window shows
 // them in its own language.
@@ -73,17 +35,20 @@ QString withShownUnit(const QString& value) {
   return value;
 }
 
-QString shownMessage(const TheoryReport& report, const std::map<std::string, QString>& shown) {
-  if (report.message.empty()) return kAbsent;
-  if (report.regime == theory::Regime::Detached) {
-    const auto theta = shown.find("theta_max");
-    return TheoryWindow::tr("shock detached above θmax = %1")
-        .arg(theta == shown.end() ? kAbsent : theta->second);
-  }
-  for (const char* known : kTheoryMessages)
-    if (report.message == known) return TheoryWindow::tr(known);
-  return fromUtf8(report.message);
+// The regime line's sentence in the window's language, translated before its numbers go in
+// (from the classification, never by matching an English sentence).
+QString shownSentence(const RegimeLine& line) {
+  QString sentence = QCoreApplication::translate(kRegimeLineContext, line.sentenceTemplate);
+  for (const std::string& argument : line.arguments) sentence = sentence.arg(fromUtf8(argument));
+  return sentence;
 }
+
+// The report's note on second order, as lupdate sees it; the same text as kSecondOrderNote.
+constexpr const char* kSecondOrderNoteText = QT_TRANSLATE_NOOP(
+    "TheoryWindow",
+    "second order changes the face pressures only: on a flat plate it leaves c_l and c_d at "
+    "Ackeret's values");
+static_assert(std::string_view(kSecondOrderNoteText) == std::string_view(kSecondOrderNote));
 
 QFrame* separator() {
   auto* line = new QFrame;
@@ -134,8 +99,11 @@ TheoryWindow::TheoryWindow(FlowModel& model, QWidget* parent) : QDialog(parent),
       {nullptr, "density"},
       {QT_TR_NOOP("p/p₁ of the model"), "model_pressure"},
       {QT_TR_NOOP("model / exact"), "model_over_exact"},
+      {nullptr, "cp"},
+      {QT_TR_NOOP("c_p, second order"), "cp_second_order"},
+      {QT_TR_NOOP("c_p, third order"), "cp_third_order"},
   };
-  const char* const symbols[] = {"", "M", "p/p₁", "T/T₁", "ρ/ρ₁", "", ""};
+  const char* const symbols[] = {"", "M", "p/p₁", "T/T₁", "ρ/ρ₁", "", "", "c<sub>p</sub>", "", ""};
   int row = 1;
   for (const auto& [name, key] : faceRows) {
     faces->addWidget(name ? translated(name) : new QLabel(QString::fromUtf8(symbols[row - 1])), row,
@@ -145,26 +113,34 @@ TheoryWindow::TheoryWindow(FlowModel& model, QWidget* parent) : QDialog(parent),
     ++row;
   }
   layout->addLayout(faces);
+  auto* secondOrder = translated(kSecondOrderNoteText);
+  secondOrder->setWordWrap(true);
+  layout->addWidget(secondOrder);
   layout->addWidget(separator());
 
-  // The plate as a whole: shock-expansion beside Ackeret where both give a value.
+  // The plate as a whole: shock-expansion beside Ackeret and the third order where they give
+  // a value.
   auto* plate = new QGridLayout;
   plate->addWidget(heading(QT_TR_NOOP("shock-expansion")), 0, 1);
   plate->addWidget(heading(QT_TR_NOOP("Ackeret")), 0, 2);
-  const std::tuple<const char*, bool, std::string, std::string> plateRows[] = {
-      {"c<sub>l</sub>", false, "lift", "linear_lift"},
-      {"c<sub>d</sub>", false, "drag", "linear_drag"},
-      {"c<sub>n</sub>", false, "normal_force", ""},
-      {"L/D", false, "lift_to_drag", ""},
-      {QT_TR_NOOP("lift per metre of span (1 m chord)"), true, "lift_load", ""},
-      {QT_TR_NOOP("drag per metre of span (1 m chord)"), true, "drag_load", ""},
-      {QT_TR_NOOP("largest attached deflection θmax"), true, "theta_max", ""},
+  plate->addWidget(heading(QT_TR_NOOP("third order")), 0, 3);
+  const std::tuple<const char*, bool, std::string, std::string, std::string> plateRows[] = {
+      {"c<sub>l</sub>", false, "lift", "linear_lift", "third_order_lift"},
+      {"c<sub>d</sub>", false, "drag", "linear_drag", "third_order_drag"},
+      {"c<sub>n</sub>", false, "normal_force", "", ""},
+      {"L/D", false, "lift_to_drag", "", ""},
+      {QT_TR_NOOP("lift per metre of span (1 m chord)"), true, "lift_load", "", ""},
+      {QT_TR_NOOP("drag per metre of span (1 m chord)"), true, "drag_load", "", ""},
+      {QT_TR_NOOP("largest attached deflection θmax"), true, "theta_max", "", ""},
+      {QT_TR_NOOP("sonic behind the shock from θ_s"), true, "theta_sonic", "", ""},
+      {QT_TR_NOOP("vacuum above the plate from α"), true, "vacuum_angle", "", ""},
   };
   row = 1;
-  for (const auto& [name, words, exact, linear] : plateRows) {
+  for (const auto& [name, words, exact, linear, third] : plateRows) {
     plate->addWidget(words ? translated(name) : new QLabel(QString::fromUtf8(name)), row, 0);
     addValue(*plate, row, 1, exact);
     if (!linear.empty()) addValue(*plate, row, 2, linear);
+    if (!third.empty()) addValue(*plate, row, 3, third);
     ++row;
   }
   layout->addLayout(plate);
@@ -209,13 +185,14 @@ void TheoryWindow::refresh() {
   };
 
   for (auto& [label, widget] : values) widget->setText(text(label));
-  regime->setText(shownMessage(report, shown));
+  const RegimeLine line = describeRegime(report);
+  regime->setText(shownSentence(line));
 
   warning = !picturesRealFlow(report.regime);
   QPalette palette = normalPalette;
   if (warning) palette.setColor(QPalette::WindowText, kWarningColour);
   regime->setPalette(palette);
-  note->setText(meaningFor(report.regime));
+  note->setText(QCoreApplication::translate(kRegimeLineContext, line.explanationText));
 }
 
 void TheoryWindow::changeEvent(QEvent* event) {

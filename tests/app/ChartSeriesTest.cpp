@@ -80,6 +80,12 @@ TEST(ChartSeries, BranchesMeetAtThetaMaxAndEndAtTheMachAngleAndTheNormalShock) {
   // The locus runs from the sonic point to the hypersonic limit, θmax → 45.58°.
   EXPECT_DOUBLE_EQ(chart.maxLocus.front().y, 90.0);
   EXPECT_NEAR(chart.maxLocus.back().x, 45.58, 0.01);
+  // The sonic line M₂ = 1 starts there too and stays just left of the θmax locus, meeting it
+  // again in the hypersonic limit.
+  ASSERT_EQ(chart.sonicLocus.size(), chart.maxLocus.size());
+  EXPECT_DOUBLE_EQ(chart.sonicLocus.front().y, 90.0);
+  for (std::size_t i = 1; i < chart.sonicLocus.size(); ++i)
+    EXPECT_LE(chart.sonicLocus[i].x, chart.maxLocus[i].x) << i;
 }
 
 TEST(ChartSeries, LoadsAreTheSweepRowsAndTheExactCurveEndsAtThetaMax) {
@@ -91,18 +97,23 @@ TEST(ChartSeries, LoadsAreTheSweepRowsAndTheExactCurveEndsAtThetaMax) {
   // Past some angle the model's own faces have no pressure at this speed: fewer points.
   ASSERT_LE(loads.model.lift.size(), kSweepSteps + 1u);
   ASSERT_EQ(loads.ackeret.lift.size(), kSweepSteps + 1u);
-  ASSERT_EQ(loads.busemann.drag.size(), kSweepSteps + 1u);
+  // Third order is a series about the attached shock: it ends with the grid angle before θmax.
+  ASSERT_EQ(loads.thirdOrder.drag.size(), loads.exact.drag.size() - 1);
+  EXPECT_LT(loads.thirdOrder.lift.back().x, thetaMax);
+  // The chart marks where the shock detaches and where the fan would reach vacuum.
+  EXPECT_EQ(loads.maxDeflection, thetaMax);
+  EXPECT_FALSE(loads.vacuumAngle.has_value());  // ν_max − ν(2.67) ≈ 87°: beyond 75°
   EXPECT_DOUBLE_EQ(loads.exact.lift.back().x, thetaMax);
   EXPECT_LT(loads.exact.lift[loads.exact.lift.size() - 2].x, thetaMax);
 
   CoefficientSweep rows(flow.model);
-  for (const std::size_t i : {0u, 50u, 200u, 500u}) {
+  for (const std::size_t i : {0u, 50u, 200u, 300u}) {
     SCOPED_TRACE(i);
     const CoefficientRow row = rows.at(loads.model.lift[i].x);
     EXPECT_EQ(loads.model.lift[i].y, *row.modelLift);
     EXPECT_EQ(loads.model.drag[i].y, *row.modelDrag);
-    const CoefficientRow grid = rows.at(loads.busemann.lift[i].x);
-    EXPECT_EQ(loads.busemann.lift[i].y, *grid.secondOrderLift);
+    const CoefficientRow grid = rows.at(loads.thirdOrder.lift[i].x);
+    EXPECT_EQ(loads.thirdOrder.lift[i].y, *grid.thirdOrderLift);
     EXPECT_EQ(loads.ackeret.drag[i].y, *grid.linearDrag);
     if (grid.lift) {
       EXPECT_EQ(loads.exact.lift[i].y, *grid.lift);

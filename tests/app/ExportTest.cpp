@@ -55,7 +55,7 @@ TEST(ValuesTable, OneColumnPerQuantityWithItsUnit) {
   const std::vector<std::string> start = {"450.0", "273.0", "100000", "1.234", "336.9",
                                           "1.336", "0.811", "6.88",   "300",   "330"};
   EXPECT_EQ(std::vector<std::string>(t.values.begin(), t.values.begin() + 10), start);
-  EXPECT_EQ(t.values[19], "attached shock on the lower face, expansion fan on the upper face");
+  EXPECT_EQ(t.values[19], "attached");
   for (std::size_t i = 10; i < t.values.size(); ++i) EXPECT_FALSE(t.values[i].empty()) << names[i];
 }
 

@@ -13,11 +13,13 @@
 namespace {
 
 struct Case {
-  const char* velocity;  // V₁ as typed, with T₁ 273 K and P₁ 100000 Pa
+  const char* velocity;  // V₁ as typed, with T₁ 273 K and P₁ 100000 Pa unless given
   double degrees;        // α
   theory::Regime regime;
   bool realFlow;
   const char* quoted;  // a part of the sentence that carries this flow's numbers
+  const char* temperature = "273";
+  const char* pressure = "100000";
 };
 
 const Case kCases[] = {
@@ -25,7 +27,13 @@ const Case kCases[] = {
     {"900", 0.0, theory::Regime::MachWaves, true, "Mach waves"},
     {"450", 34.62, theory::Regime::Detached, false, "α = 34.62° is above θmax = 7.65°"},
     {"200", 20.0, theory::Regime::Subsonic, false, "M₁ = 0.594"},
-    {"3000", 40.0, theory::Regime::Vacuum, false, "Vacuum"},
+    {"3000", 40.0, theory::Regime::Vacuum, false, "beyond α = 31.45°"},
+    {"673.754", 22.8, theory::Regime::SubsonicBehindShock, true,
+     "between θ_s = 22.71° and θmax = 22.97°"},
+    // 0.99995 shows as "1.000" in its field: beside "subsonic" it needs more digits.
+    {"336.85", 10.0, theory::Regime::Subsonic, false, "M₁ = 0.9999"},
+    {"900", 10.0, theory::Regime::NoGas, false, "P₁ = 0 Pa", "273", "0"},
+    {"900", 10.0, theory::Regime::AbsoluteZero, false, "T₁ = 0 K", "0"},
     {"-5", 20.0, theory::Regime::InvalidInput, false, "Not a flow"},
 };
 
@@ -37,6 +45,8 @@ TEST(RegimeLine, NamesTheTheorysRegimeAndWarnsWhenThePictureCannotExist) {
     StoredFieldTexts fields;
     attachFields(fields);
     fields.setText(FieldId::V1, c.velocity);
+    fields.setText(FieldId::T1, c.temperature);
+    fields.setText(FieldId::P1, c.pressure);
     recomputeFreeStream(fields, model);
     model.setPlateAngle(c.degrees * std::numbers::pi / 180);
 

@@ -351,8 +351,10 @@ TEST(Tool, TheoryBesideTheModel) {
   const ToolRun detached = runTool({"--json", "theory"});
   ASSERT_EQ(detached.exitCode, 0) << detached.err.toStdString();
   const QJsonObject d = jsonOf(detached);
-  EXPECT_EQ(d["regime"].toString(), "Detached");
-  EXPECT_EQ(d["message"].toString(), QString::fromUtf8("shock detached above θmax = 7.65°"));
+  EXPECT_EQ(d["regime"].toString(), "detached");
+  EXPECT_EQ(d["message"].toString(),
+            QString::fromUtf8(
+                "Detached shock: α = 34.62° is above θmax = 7.65°, so this picture cannot exist."));
   EXPECT_TRUE(d["lift"].isNull());
   EXPECT_TRUE(d["lower"].toObject()["modelOverExact"].isNull());
   EXPECT_TRUE(d["lower"].toObject()["modelPressure"].isDouble());
@@ -360,20 +362,22 @@ TEST(Tool, TheoryBesideTheModel) {
   const ToolRun attached = runTool({"--angle", "5", "--velocity", "900", "--json", "theory"});
   ASSERT_EQ(attached.exitCode, 0) << attached.err.toStdString();
   const QJsonObject a = jsonOf(attached);
-  EXPECT_EQ(a["regime"].toString(), "ShockExpansion");
+  EXPECT_EQ(a["regime"].toString(), "attached");
   for (const char* key : {"normalForce", "lift", "drag", "liftToDrag", "linearLift", "linearDrag",
-                          "liftLoad", "dragLoad", "maxDeflectionDeg"})
+                          "thirdOrderLift", "thirdOrderDrag", "liftLoad", "dragLoad",
+                          "maxDeflectionDeg", "sonicDeflectionDeg", "vacuumAngleDeg"})
     EXPECT_TRUE(a[key].isDouble()) << key;
   for (const char* face : {"lower", "upper"}) {
     const QJsonObject f = a[face].toObject();
     for (const char* key :
-         {"mach", "pressure", "temperature", "density", "modelPressure", "modelOverExact"})
+         {"mach", "pressure", "temperature", "density", "modelPressure", "modelOverExact",
+          "pressureCoefficient", "secondOrderPressureCoefficient", "thirdOrderPressureCoefficient"})
       EXPECT_TRUE(f[key].isDouble()) << face << " " << key;
   }
 
   const ToolRun subsonic = runTool({"--velocity", "300", "theory"});
   ASSERT_EQ(subsonic.exitCode, 0) << subsonic.err.toStdString();
-  EXPECT_TRUE(subsonic.out.contains("subsonic free stream")) << subsonic.out.toStdString();
+  EXPECT_TRUE(subsonic.out.contains("Subsonic free stream")) << subsonic.out.toStdString();
   EXPECT_TRUE(subsonic.out.contains("—"));
   EXPECT_FALSE(subsonic.out.contains("nan"));
 }
@@ -390,11 +394,11 @@ TEST(Tool, SweepRowsAreTheTheoryCommandsAtTheSameAngle) {
   const QList<QByteArray> lines = csv.out.trimmed().split('\n');
   ASSERT_EQ(lines.size(), 1 + 151);
   EXPECT_EQ(lines[0],
-            "alpha_deg,regime,beta_deg,cl,cd,ld,cl_ackeret,cd_ackeret,cl_busemann,cd_busemann,"
-            "cl_model,cd_model");
+            "alpha_deg,regime,beta_deg,cl,cd,ld,cp_lower,cp_upper,cl_ackeret,cd_ackeret,"
+            "cp_lower_busemann,cp_upper_busemann,cl_third_order,cd_third_order,cl_model,cd_model");
   for (const int row : {0, 11, 40, 60, 150}) {  // 0°, 5.5°, 20°, 30° and 75°, detached
     const QList<QByteArray> c = cells(lines[1 + row]);
-    ASSERT_EQ(c.size(), 12) << lines[1 + row].toStdString();
+    ASSERT_EQ(c.size(), 16) << lines[1 + row].toStdString();
     const QString angle = QString::fromUtf8(c[0]);
     SCOPED_TRACE(angle.toStdString());
     const ToolRun theory = runTool(freeStream + QStringList{"--angle", angle, "--json", "theory"});
@@ -413,12 +417,15 @@ TEST(Tool, SweepRowsAreTheTheoryCommandsAtTheSameAngle) {
       }
       EXPECT_EQ(bits(std::strtod(cell.constData(), nullptr)), bits(read(key))) << key;
     };
-    EXPECT_EQ(c[1], t["regime"].toString() == "Detached" ? "detached" : "attached");
+    // One vocabulary: the sweep's regime is the theory command's key.
+    EXPECT_EQ(QString::fromUtf8(c[1]), t["regime"].toString());
     same(c[3], "lift");
     same(c[4], "drag");
     same(c[5], "liftToDrag");
-    same(c[6], "linearLift");
-    same(c[7], "linearDrag");
+    same(c[8], "linearLift");
+    same(c[9], "linearDrag");
+    same(c[12], "thirdOrderLift");
+    same(c[13], "thirdOrderDrag");
     if (t["lower"].toObject()["shockAngleDeg"].isNull()) {
       EXPECT_TRUE(c[2].isEmpty());
     } else {
@@ -433,9 +440,9 @@ TEST(Tool, SweepRowsAreTheTheoryCommandsAtTheSameAngle) {
     const double alpha = read("angle");
     const double cl = (lower - upper) / (0.5 * 1.4 * mach * mach) * std::cos(alpha);
     if (faces) {
-      EXPECT_EQ(bits(std::strtod(c[10].constData(), nullptr)), bits(cl));
+      EXPECT_EQ(bits(std::strtod(c[14].constData(), nullptr)), bits(cl));
     } else {
-      EXPECT_TRUE(c[10].isEmpty());
+      EXPECT_TRUE(c[14].isEmpty());
     }
   }
 
@@ -444,15 +451,17 @@ TEST(Tool, SweepRowsAreTheTheoryCommandsAtTheSameAngle) {
   const QJsonArray rows = QJsonDocument::fromJson(json.out).array();
   ASSERT_EQ(rows.size(), 2);
   const QJsonObject last = rows[1].toObject();
-  EXPECT_EQ(last.keys().size(), 12);
+  EXPECT_EQ(last.keys().size(), 16);
   EXPECT_EQ(last["alpha_deg"].toDouble(), 75.0);
   EXPECT_EQ(last["regime"].toString(), "detached");
   EXPECT_TRUE(last["beta_deg"].isNull());
-  EXPECT_TRUE(last["cl_busemann"].isDouble());
+  EXPECT_TRUE(last["cl_ackeret"].isDouble());
+  EXPECT_TRUE(last["cl_third_order"].isNull());  // a series about an attached shock
+  EXPECT_TRUE(last["cp_lower_busemann"].isNull());
 
   const ToolRun text = runTool({"sweep", "--to", "2"});
   ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
-  EXPECT_TRUE(text.out.startsWith("alpha_deg  regime    beta_deg")) << text.out.toStdString();
+  EXPECT_TRUE(text.out.startsWith("alpha_deg  regime      beta_deg")) << text.out.toStdString();
   EXPECT_EQ(text.out.count('\n'), 4);
 }
 

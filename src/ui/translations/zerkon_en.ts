@@ -242,10 +242,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Ackeret</translation>
     </message>
     <message>
-        <source>Busemann</source>
-        <translation>Busemann</translation>
-    </message>
-    <message>
         <source>model</source>
         <translation>model</translation>
     </message>
@@ -266,8 +262,36 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Loads at M₁ = %1, α = %2°</translation>
     </message>
     <message>
-        <source>: no theory, the free stream is not supersonic</source>
-        <translation>: no theory, the free stream is not supersonic</translation>
+        <source>third order</source>
+        <translation>third order</translation>
+    </message>
+    <message>
+        <source>θmax: detached</source>
+        <translation>θmax: detached</translation>
+    </message>
+    <message>
+        <source>vacuum</source>
+        <translation>vacuum</translation>
+    </message>
+    <message>
+        <source>: detached</source>
+        <translation>: detached</translation>
+    </message>
+    <message>
+        <source>: vacuum above</source>
+        <translation>: vacuum above</translation>
+    </message>
+    <message>
+        <source>: subsonic, no theory</source>
+        <translation>: subsonic, no theory</translation>
+    </message>
+    <message>
+        <source>: no flow</source>
+        <translation>: no flow</translation>
+    </message>
+    <message>
+        <source>model ends:&lt;br&gt;no pressure</source>
+        <translation>model ends:&lt;br&gt;no pressure</translation>
     </message>
 </context>
 <context>
@@ -431,14 +455,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Below the speed of sound pressure disturbances travel upstream, so the gas starts to turn before it reaches the plate. There are no shocks or expansion fans at the edges, as drawn here.</translation>
     </message>
     <message>
-        <source>Vacuum above the plate: the gas would expand past zero pressure; this picture cannot exist.</source>
-        <translation>Vacuum above the plate: the gas would expand past zero pressure; this picture cannot exist.</translation>
-    </message>
-    <message>
-        <source>An expansion fan can turn the gas only until its pressure falls to zero, at the largest Prandtl-Meyer angle. The plate turns the upper stream further than that, so real gas would leave a vacuum above it instead of the fan drawn.</source>
-        <translation>An expansion fan can turn the gas only until its pressure falls to zero, at the largest Prandtl-Meyer angle. The plate turns the upper stream further than that, so real gas would leave a vacuum above it instead of the fan drawn.</translation>
-    </message>
-    <message>
         <source>Not a flow: the free stream holds zero, negative or non-finite values, so this picture cannot exist.</source>
         <translation>Not a flow: the free stream holds zero, negative or non-finite values, so this picture cannot exist.</translation>
     </message>
@@ -446,49 +462,45 @@ Free software under the GNU General Public License, version 3 or (at your option
         <source>A gas needs a positive temperature and a finite, non-negative speed to have a Mach number. Correct V₁, T₁ or P₁ and leave the field to apply them.</source>
         <translation>A gas needs a positive temperature and a finite, non-negative speed to have a Mach number. Correct V₁, T₁ or P₁ and leave the field to apply them.</translation>
     </message>
+    <message>
+        <source>Attached shock, but subsonic gas behind it: α = %1° lies between θ_s = %2° and θmax = %3°.</source>
+        <translation>Attached shock, but subsonic gas behind it: α = %1° lies between θ_s = %2° and θmax = %3°.</translation>
+    </message>
+    <message>
+        <source>The shock still stands on the leading edge, but it is so strong that the gas behind it moves slower than sound. Pressure waves then travel forward along the plate, so the uniform state drawn below the plate is only an idealisation.</source>
+        <translation>The shock still stands on the leading edge, but it is so strong that the gas behind it moves slower than sound. Pressure waves then travel forward along the plate, so the uniform state drawn below the plate is only an idealisation.</translation>
+    </message>
+    <message>
+        <source>Detached shock: a sonic stream (M₁ = 1) cannot be turned by an attached shock at all, so this picture cannot exist.</source>
+        <translation>Detached shock: a sonic stream (M₁ = 1) cannot be turned by an attached shock at all, so this picture cannot exist.</translation>
+    </message>
+    <message>
+        <source>Vacuum above the plate: beyond α = %1° the fan reaches zero pressure before the gas turns along the plate, so this picture cannot exist.</source>
+        <translation>Vacuum above the plate: beyond α = %1° the fan reaches zero pressure before the gas turns along the plate, so this picture cannot exist.</translation>
+    </message>
+    <message>
+        <source>The expansion fan still forms at the leading edge, but its pressure falls to zero at the largest Prandtl-Meyer angle, before the gas has turned as far as the plate. Between the fan&apos;s last ray and the plate there is vacuum, not the gas drawn here.</source>
+        <translation>The expansion fan still forms at the leading edge, but its pressure falls to zero at the largest Prandtl-Meyer angle, before the gas has turned as far as the plate. Between the fan&apos;s last ray and the plate there is vacuum, not the gas drawn here.</translation>
+    </message>
+    <message>
+        <source>No gas: at P₁ = 0 Pa there is nothing to flow, so this picture cannot exist.</source>
+        <translation>No gas: at P₁ = 0 Pa there is nothing to flow, so this picture cannot exist.</translation>
+    </message>
+    <message>
+        <source>Zero pressure means empty space: no molecules to be turned, no shock and no fan. Enter a positive pressure P₁.</source>
+        <translation>Zero pressure means empty space: no molecules to be turned, no shock and no fan. Enter a positive pressure P₁.</translation>
+    </message>
+    <message>
+        <source>No speed of sound at T₁ = 0 K: the gas has no Mach number, so this picture cannot exist.</source>
+        <translation>No speed of sound at T₁ = 0 K: the gas has no Mach number, so this picture cannot exist.</translation>
+    </message>
+    <message>
+        <source>The speed of sound is √(γRT₁), which is zero at absolute zero, so V₁/c₁ has no value. Enter a positive temperature T₁.</source>
+        <translation>The speed of sound is √(γRT₁), which is zero at absolute zero, so V₁/c₁ has no value. Enter a positive temperature T₁.</translation>
+    </message>
 </context>
 <context>
     <name>TheoryWindow</name>
-    <message>
-        <source>The picture does not describe this flow: a subsonic stream has no Mach angle, and it is not turned by fronts at the plate&apos;s edges.</source>
-        <translation>The picture does not describe this flow: a subsonic stream has no Mach angle, and it is not turned by fronts at the plate&apos;s edges.</translation>
-    </message>
-    <message>
-        <source>The picture does not describe this flow: the real shock stands detached ahead of the plate, with subsonic gas behind it.</source>
-        <translation>The picture does not describe this flow: the real shock stands detached ahead of the plate, with subsonic gas behind it.</translation>
-    </message>
-    <message>
-        <source>The picture does not describe this flow: the gas above the plate would have to expand beyond zero pressure.</source>
-        <translation>The picture does not describe this flow: the gas above the plate would have to expand beyond zero pressure.</translation>
-    </message>
-    <message>
-        <source>The theory cannot take this free stream.</source>
-        <translation>The theory cannot take this free stream.</translation>
-    </message>
-    <message>
-        <source>subsonic free stream: no oblique shock or expansion fan</source>
-        <translation>subsonic free stream: no oblique shock or expansion fan</translation>
-    </message>
-    <message>
-        <source>zero angle of attack: no shock, only Mach waves; the free stream is undisturbed</source>
-        <translation>zero angle of attack: no shock, only Mach waves; the free stream is undisturbed</translation>
-    </message>
-    <message>
-        <source>attached shock on the lower face, expansion fan on the upper face</source>
-        <translation>attached shock on the lower face, expansion fan on the upper face</translation>
-    </message>
-    <message>
-        <source>upper face turned beyond the largest Prandtl-Meyer angle: vacuum</source>
-        <translation>upper face turned beyond the largest Prandtl-Meyer angle: vacuum</translation>
-    </message>
-    <message>
-        <source>free-stream Mach number must be a number from 0 to 1e100</source>
-        <translation>free-stream Mach number must be a number from 0 to 1e100</translation>
-    </message>
-    <message>
-        <source>angle of attack must be a number from 0° to 90°</source>
-        <translation>angle of attack must be a number from 0° to 90°</translation>
-    </message>
     <message>
         <source>m/s</source>
         <translation>m/s</translation>
@@ -500,10 +512,6 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>N/m</source>
         <translation>N/m</translation>
-    </message>
-    <message>
-        <source>shock detached above θmax = %1</source>
-        <translation>shock detached above θmax = %1</translation>
     </message>
     <message>
         <source>lower face: shock</source>
@@ -548,6 +556,30 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>Shock-expansion theory</source>
         <translation>Shock-expansion theory</translation>
+    </message>
+    <message>
+        <source>second order changes the face pressures only: on a flat plate it leaves c_l and c_d at Ackeret&apos;s values</source>
+        <translation>second order changes the face pressures only: on a flat plate it leaves c_l and c_d at Ackeret&apos;s values</translation>
+    </message>
+    <message>
+        <source>c_p, second order</source>
+        <translation>c_p, second order</translation>
+    </message>
+    <message>
+        <source>c_p, third order</source>
+        <translation>c_p, third order</translation>
+    </message>
+    <message>
+        <source>third order</source>
+        <translation>third order</translation>
+    </message>
+    <message>
+        <source>sonic behind the shock from θ_s</source>
+        <translation>sonic behind the shock from θ_s</translation>
+    </message>
+    <message>
+        <source>vacuum above the plate from α</source>
+        <translation>vacuum above the plate from α</translation>
     </message>
 </context>
 <context>
@@ -595,6 +627,10 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>: no oblique shock</source>
         <translation>: no oblique shock</translation>
+    </message>
+    <message>
+        <source>M₂ = 1</source>
+        <translation>M₂ = 1</translation>
     </message>
 </context>
 <context>

@@ -242,10 +242,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Аккерет</translation>
     </message>
     <message>
-        <source>Busemann</source>
-        <translation>Буземан</translation>
-    </message>
-    <message>
         <source>model</source>
         <translation>модель</translation>
     </message>
@@ -266,8 +262,36 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Нагрузки при M₁ = %1, α = %2°</translation>
     </message>
     <message>
-        <source>: no theory, the free stream is not supersonic</source>
-        <translation>: теории нет, набегающий поток не сверхзвуковой</translation>
+        <source>third order</source>
+        <translation>третий порядок</translation>
+    </message>
+    <message>
+        <source>θmax: detached</source>
+        <translation>θmax: отход скачка</translation>
+    </message>
+    <message>
+        <source>vacuum</source>
+        <translation>вакуум</translation>
+    </message>
+    <message>
+        <source>: detached</source>
+        <translation>: скачок отошёл</translation>
+    </message>
+    <message>
+        <source>: vacuum above</source>
+        <translation>: вакуум сверху</translation>
+    </message>
+    <message>
+        <source>: subsonic, no theory</source>
+        <translation>: дозвук, теории нет</translation>
+    </message>
+    <message>
+        <source>: no flow</source>
+        <translation>: течения нет</translation>
+    </message>
+    <message>
+        <source>model ends:&lt;br&gt;no pressure</source>
+        <translation>конец модели:&lt;br&gt;нет давления</translation>
     </message>
 </context>
 <context>
@@ -431,14 +455,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Ниже скорости звука возмущения давления распространяются вверх по потоку, поэтому газ начинает поворачивать ещё до пластины. Скачков и вееров разрежения у кромок, как на рисунке, нет.</translation>
     </message>
     <message>
-        <source>Vacuum above the plate: the gas would expand past zero pressure; this picture cannot exist.</source>
-        <translation>Вакуум над пластиной: газ расширился бы до давления ниже нуля; такая картина невозможна.</translation>
-    </message>
-    <message>
-        <source>An expansion fan can turn the gas only until its pressure falls to zero, at the largest Prandtl-Meyer angle. The plate turns the upper stream further than that, so real gas would leave a vacuum above it instead of the fan drawn.</source>
-        <translation>Веер разрежения может поворачивать газ лишь до тех пор, пока его давление не упадёт до нуля, то есть до наибольшего угла Прандтля — Майера. Пластина поворачивает верхний поток дальше, поэтому настоящий газ оставил бы над ней вакуум вместо нарисованного веера.</translation>
-    </message>
-    <message>
         <source>Not a flow: the free stream holds zero, negative or non-finite values, so this picture cannot exist.</source>
         <translation>Это не течение: в набегающем потоке нулевые, отрицательные или бесконечные значения, поэтому такая картина невозможна.</translation>
     </message>
@@ -446,49 +462,45 @@ Free software under the GNU General Public License, version 3 or (at your option
         <source>A gas needs a positive temperature and a finite, non-negative speed to have a Mach number. Correct V₁, T₁ or P₁ and leave the field to apply them.</source>
         <translation>Чтобы у газа было число Маха, нужны положительная температура и конечная неотрицательная скорость. Исправьте V₁, T₁ или P₁ и выйдите из поля, чтобы применить их.</translation>
     </message>
+    <message>
+        <source>Attached shock, but subsonic gas behind it: α = %1° lies between θ_s = %2° and θmax = %3°.</source>
+        <translation>Скачок присоединён, но газ за ним дозвуковой: α = %1° лежит между θ_s = %2° и θmax = %3°.</translation>
+    </message>
+    <message>
+        <source>The shock still stands on the leading edge, but it is so strong that the gas behind it moves slower than sound. Pressure waves then travel forward along the plate, so the uniform state drawn below the plate is only an idealisation.</source>
+        <translation>Скачок ещё держится на передней кромке, но он настолько силён, что газ за ним движется медленнее звука. Тогда волны давления бегут вдоль пластины вперёд, и однородное состояние, нарисованное под пластиной, — лишь идеализация.</translation>
+    </message>
+    <message>
+        <source>Detached shock: a sonic stream (M₁ = 1) cannot be turned by an attached shock at all, so this picture cannot exist.</source>
+        <translation>Отошедший скачок: звуковой поток (M₁ = 1) вообще нельзя повернуть присоединённым скачком, поэтому такая картина невозможна.</translation>
+    </message>
+    <message>
+        <source>Vacuum above the plate: beyond α = %1° the fan reaches zero pressure before the gas turns along the plate, so this picture cannot exist.</source>
+        <translation>Вакуум над пластиной: при α больше %1° давление в веере падает до нуля раньше, чем газ повернёт вдоль пластины, поэтому такая картина невозможна.</translation>
+    </message>
+    <message>
+        <source>The expansion fan still forms at the leading edge, but its pressure falls to zero at the largest Prandtl-Meyer angle, before the gas has turned as far as the plate. Between the fan&apos;s last ray and the plate there is vacuum, not the gas drawn here.</source>
+        <translation>Веер разрежения у передней кромки по-прежнему возникает, но давление в нём падает до нуля на наибольшем угле Прандтля — Майера, прежде чем газ повернёт так же, как пластина. Между последним лучом веера и пластиной — вакуум, а не нарисованный здесь газ.</translation>
+    </message>
+    <message>
+        <source>No gas: at P₁ = 0 Pa there is nothing to flow, so this picture cannot exist.</source>
+        <translation>Газа нет: при P₁ = 0 Па течь нечему, поэтому такая картина невозможна.</translation>
+    </message>
+    <message>
+        <source>Zero pressure means empty space: no molecules to be turned, no shock and no fan. Enter a positive pressure P₁.</source>
+        <translation>Нулевое давление означает пустоту: нет молекул, которые можно повернуть, нет ни скачка, ни веера. Введите положительное давление P₁.</translation>
+    </message>
+    <message>
+        <source>No speed of sound at T₁ = 0 K: the gas has no Mach number, so this picture cannot exist.</source>
+        <translation>При T₁ = 0 К скорости звука нет: у газа нет числа Маха, поэтому такая картина невозможна.</translation>
+    </message>
+    <message>
+        <source>The speed of sound is √(γRT₁), which is zero at absolute zero, so V₁/c₁ has no value. Enter a positive temperature T₁.</source>
+        <translation>Скорость звука равна √(γRT₁) и при абсолютном нуле обращается в нуль, так что отношение V₁/c₁ не имеет значения. Введите положительную температуру T₁.</translation>
+    </message>
 </context>
 <context>
     <name>TheoryWindow</name>
-    <message>
-        <source>The picture does not describe this flow: a subsonic stream has no Mach angle, and it is not turned by fronts at the plate&apos;s edges.</source>
-        <translation>Рисунок не описывает это течение: у дозвукового потока нет угла Маха, и он не поворачивает на фронтах у кромок пластины.</translation>
-    </message>
-    <message>
-        <source>The picture does not describe this flow: the real shock stands detached ahead of the plate, with subsonic gas behind it.</source>
-        <translation>Рисунок не описывает это течение: настоящий скачок стоит отошедшим перед пластиной, за ним дозвуковой газ.</translation>
-    </message>
-    <message>
-        <source>The picture does not describe this flow: the gas above the plate would have to expand beyond zero pressure.</source>
-        <translation>Рисунок не описывает это течение: газу над пластиной пришлось бы расшириться до давления ниже нуля.</translation>
-    </message>
-    <message>
-        <source>The theory cannot take this free stream.</source>
-        <translation>Теория не применима к такому набегающему потоку.</translation>
-    </message>
-    <message>
-        <source>subsonic free stream: no oblique shock or expansion fan</source>
-        <translation>дозвуковой набегающий поток: нет ни косого скачка, ни веера разрежения</translation>
-    </message>
-    <message>
-        <source>zero angle of attack: no shock, only Mach waves; the free stream is undisturbed</source>
-        <translation>нулевой угол атаки: скачка нет, только волны Маха; набегающий поток не возмущён</translation>
-    </message>
-    <message>
-        <source>attached shock on the lower face, expansion fan on the upper face</source>
-        <translation>присоединённый скачок на нижней стороне, веер разрежения на верхней</translation>
-    </message>
-    <message>
-        <source>upper face turned beyond the largest Prandtl-Meyer angle: vacuum</source>
-        <translation>верхняя сторона повёрнута дальше наибольшего угла Прандтля — Майера: вакуум</translation>
-    </message>
-    <message>
-        <source>free-stream Mach number must be a number from 0 to 1e100</source>
-        <translation>число Маха набегающего потока должно быть числом от 0 до 1e100</translation>
-    </message>
-    <message>
-        <source>angle of attack must be a number from 0° to 90°</source>
-        <translation>угол атаки должен быть числом от 0° до 90°</translation>
-    </message>
     <message>
         <source>m/s</source>
         <translation>м/с</translation>
@@ -500,10 +512,6 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>N/m</source>
         <translation>Н/м</translation>
-    </message>
-    <message>
-        <source>shock detached above θmax = %1</source>
-        <translation>скачок отошёл: угол больше θmax = %1</translation>
     </message>
     <message>
         <source>lower face: shock</source>
@@ -548,6 +556,30 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>Shock-expansion theory</source>
         <translation>Теория скачков и волн разрежения</translation>
+    </message>
+    <message>
+        <source>second order changes the face pressures only: on a flat plate it leaves c_l and c_d at Ackeret&apos;s values</source>
+        <translation>второй порядок уточняет только давления на гранях: у плоской пластины c_l и c_d остаются такими же, как у Аккерета</translation>
+    </message>
+    <message>
+        <source>c_p, second order</source>
+        <translation>c_p, второй порядок</translation>
+    </message>
+    <message>
+        <source>c_p, third order</source>
+        <translation>c_p, третий порядок</translation>
+    </message>
+    <message>
+        <source>third order</source>
+        <translation>третий порядок</translation>
+    </message>
+    <message>
+        <source>sonic behind the shock from θ_s</source>
+        <translation>звуковая скорость за скачком при θ_s</translation>
+    </message>
+    <message>
+        <source>vacuum above the plate from α</source>
+        <translation>вакуум над пластиной начиная с α</translation>
     </message>
 </context>
 <context>
@@ -595,6 +627,10 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>: no oblique shock</source>
         <translation>: косого скачка нет</translation>
+    </message>
+    <message>
+        <source>M₂ = 1</source>
+        <translation>M₂ = 1</translation>
     </message>
 </context>
 <context>
