@@ -29,6 +29,7 @@
 #include "cli/TextEscape.h"
 #include "cli/Verify.h"
 #include "platform/OutputFile.h"
+#include "platform/SignalCleanup.h"
 
 namespace {
 
@@ -39,24 +40,6 @@ constexpr int kFailure = 2;
 void keepQuietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext&, const QString& text) {
   if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths:"))) return;
   std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
-// The signal that asked the run to stop, 0 while none has.
-volatile std::sig_atomic_t stopSignal = 0;
-
-void askToStop(int signal) {
-  stopSignal = signal;
-}
-
-// Ctrl+C and SIGTERM end the work at the next tick; the tool then cleans up and exits with
-// 128 + the signal, writing nothing.
-void stopOnInterrupt() {
-  struct sigaction action {};
-  action.sa_handler = askToStop;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
 }
 
 int fail(const std::string& message) {
@@ -121,6 +104,9 @@ QByteArray encodePng(const QImage& picture) {
 // Out of memory is said as such, after every object of the run, the runtime folder included, is
 // gone.
 int main(int argc, char** argv) try {
+  // Any terminating signal ends the run at once, writing nothing more and leaving no
+  // temporary file or runtime folder behind; a reader that goes away ends it quietly.
+  endCleanlyOnSignals();
   // Read straight from argv: the application object would take Qt's own options
   // (-platform, -style, ...) out of it, and would decode the bytes by the locale.
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -158,7 +144,6 @@ int main(int argc, char** argv) try {
     std::signal(SIGXFSZ, SIG_IGN);
   }
 
-  stopOnInterrupt();
   // Text rendering needs an application object; the tool never needs a
   // display, whatever platform the environment asks for, nor a runtime folder of its own.
   // The charts are graphics widgets, which need the widget application; every other command
@@ -177,7 +162,6 @@ int main(int argc, char** argv) try {
   ProgressLine progress(isatty(STDERR_FILENO) == 1, options.ticks);
   const auto start = std::chrono::steady_clock::now();
   options.afterTick = [&](int done) {
-    if (stopSignal != 0) return false;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     const std::string line = progress.update(done, elapsed.count());
     if (!line.empty()) std::fputs(line.c_str(), stderr);
@@ -185,14 +169,11 @@ int main(int argc, char** argv) try {
   };
   Session session(options);
   std::fputs(progress.erase().c_str(), stderr);
-  const auto stopped = [] { return stopSignal != 0 ? 128 + stopSignal : 0; };
-  if (stopped() != 0) return stopped();
 
   if (call.command == Command::Render) {
     if (session.picture().isNull()) return fail("not enough memory for the picture");
     const QByteArray png = encodePng(session.picture());
     if (png.isEmpty()) return fail("cannot encode the picture as PNG");
-    if (stopped() != 0) return stopped();
     const std::string problem =
         writeOutput(call.outputFile, std::string_view(png.constData(), png.size()));
     return problem.empty() ? 0 : cannotWrite(problem);
@@ -204,14 +185,12 @@ int main(int argc, char** argv) try {
         renderChart(call.chart, charts.update(session.model()),
                     QSize(call.chartWidth, call.chartHeight), call.chartFormat);
     if (bytes.isEmpty()) return fail("cannot draw the chart");
-    if (stopped() != 0) return stopped();
     const std::string problem =
         writeOutput(call.outputFile, std::string_view(bytes.constData(), bytes.size()));
     return problem.empty() ? 0 : cannotWrite(problem);
   }
 
   const std::string text = answer(call, session);
-  if (stopped() != 0) return stopped();
   return writeToStdout(text.data(), text.size());
 } catch (const std::bad_alloc&) {
   return fail("not enough memory");
