@@ -84,9 +84,14 @@ std::string readable(double value) {
 }
 
 template <typename Visit>
-void forEachRow(const FlowModel& session, const SweepRange& range, Visit visit) {
+void forEachRow(const FlowModel& session, const SweepRange& range,
+                const std::function<void(std::size_t)>& afterRow, Visit visit) {
   CoefficientSweep sweep(session);
-  for (const double alpha : sweepAngles(range)) visit(sweep.at(alpha));
+  std::size_t done = 0;
+  for (const double alpha : sweepAngles(range)) {
+    visit(sweep.at(alpha));
+    if (afterRow) afterRow(++done);
+  }
 }
 
 }  // namespace
@@ -127,7 +132,8 @@ std::vector<double> sweepAngles(const SweepRange& r) {
   return angles;
 }
 
-std::string sweepOutput(const FlowModel& session, const SweepRange& range, SweepFormat format) {
+std::string sweepOutput(const FlowModel& session, const SweepRange& range, SweepFormat format,
+                        const std::function<void(std::size_t)>& afterRow) {
   if (format == SweepFormat::Csv) {
     std::string out;
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
@@ -135,7 +141,7 @@ std::string sweepOutput(const FlowModel& session, const SweepRange& range, Sweep
       out += kColumns[i];
     }
     out += '\n';
-    forEachRow(session, range, [&out](const CoefficientRow& row) {
+    forEachRow(session, range, afterRow, [&out](const CoefficientRow& row) {
       out += shortestText(row.alpha);
       out += ',';
       out += regimeWord(row.regime);
@@ -149,7 +155,7 @@ std::string sweepOutput(const FlowModel& session, const SweepRange& range, Sweep
   }
   Array rows;
   if (format == SweepFormat::Json) {
-    forEachRow(session, range, [&rows](const CoefficientRow& row) {
+    forEachRow(session, range, afterRow, [&rows](const CoefficientRow& row) {
       Object o;
       o.add(kColumns[0], row.alpha).add(kColumns[1], regimeWord(row.regime));
       const auto values = numbers(row);
@@ -159,7 +165,7 @@ std::string sweepOutput(const FlowModel& session, const SweepRange& range, Sweep
     return toJson(rows);
   }
   rows.columns.assign(kColumns.begin(), kColumns.end());
-  forEachRow(session, range, [&rows](const CoefficientRow& row) {
+  forEachRow(session, range, afterRow, [&rows](const CoefficientRow& row) {
     Array cells;
     // Every digit the angle needs: the α computed, and neighbours never print alike.
     cells.items.emplace_back(shortestText(row.alpha));

@@ -4,6 +4,7 @@
 // for the session's free stream, as a document tree or as comma-separated values.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,4 +36,6 @@ enum class SweepFormat {
 // One row per angle of the range for the session's free stream and picture, in columns
 // alpha_deg, regime, beta_deg, cl, cd, ld, cl_ackeret, cd_ackeret, cl_busemann, cd_busemann,
 // cl_model, cd_model. The session itself is not touched.
-std::string sweepOutput(const FlowModel& session, const SweepRange& range, SweepFormat format);
+// `afterRow`, when given, is called with the number of rows done (a progress line).
+std::string sweepOutput(const FlowModel& session, const SweepRange& range, SweepFormat format,
+                        const std::function<void(std::size_t)>& afterRow = {});

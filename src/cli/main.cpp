@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,13 +56,26 @@ int writeToStdout(const char* data, std::size_t size) {
   return 0;
 }
 
-std::string answer(const Invocation& call, Session& session) {
+// The terminal's width in characters: what the progress line may fill.
+int terminalColumns() {
+  struct winsize size {};
+  if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+  return 80;
+}
+
+template <typename Show, typename End>
+std::string answer(const Invocation& call, Session& session, Show& show, End& endProgress) {
   if (call.command == Command::Theory && !call.json) return theoryText(session);
   if (call.command == Command::Sweep) {
     const SweepFormat format = call.csv    ? SweepFormat::Csv
                                : call.json ? SweepFormat::Json
                                            : SweepFormat::Text;
-    return sweepOutput(session.model(), call.sweep, format);
+    const std::size_t rows = sweepAngles(call.sweep).size();
+    std::string table = sweepOutput(session.model(), call.sweep, format, [&](std::size_t done) {
+      show(static_cast<long long>(done), static_cast<long long>(rows), "angles");
+    });
+    endProgress();
+    return table;
   }
   Node report;
   switch (call.command) {
@@ -158,17 +173,35 @@ int main(int argc, char** argv) try {
       call.command == Command::Chart ? std::make_unique<QApplication>(qtArgc, qtArgv)
                                      : std::make_unique<QGuiApplication>(qtArgc, qtArgv);
 
-  SessionOptions options = call.session;
-  ProgressLine progress(isatty(STDERR_FILENO) == 1, options.ticks);
-  const auto start = std::chrono::steady_clock::now();
-  options.afterTick = [&](int done) {
+  // One progress line at a time, for the drags, the ticks, then the sweep's angles.
+  const bool toTerminal = isatty(STDERR_FILENO) == 1;
+  const int columns = terminalColumns();
+  std::optional<ProgressLine> progress;
+  auto start = std::chrono::steady_clock::now();
+  const auto show = [&](long long done, long long total, const char* unit) {
+    if (!progress || done == 1) {
+      if (progress) std::fputs(progress->erase().c_str(), stderr);
+      progress.emplace(toTerminal, total, unit, columns);
+      start = std::chrono::steady_clock::now();
+    }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    const std::string line = progress.update(done, elapsed.count());
+    const std::string line = progress->update(done, elapsed.count());
     if (!line.empty()) std::fputs(line.c_str(), stderr);
+  };
+  const auto endProgress = [&] {
+    if (progress) std::fputs(progress->erase().c_str(), stderr);
+    progress.reset();
+  };
+  SessionOptions options = call.session;
+  options.afterDrag = [&](std::size_t done) {
+    show(static_cast<long long>(done), static_cast<long long>(options.drags.size()), "drags");
+  };
+  options.afterTick = [&](int done) {
+    show(done, options.ticks, "ticks");
     return true;
   };
   Session session(options);
-  std::fputs(progress.erase().c_str(), stderr);
+  endProgress();
 
   if (call.command == Command::Render) {
     if (session.picture().isNull()) return fail("not enough memory for the picture");
@@ -190,7 +223,7 @@ int main(int argc, char** argv) try {
     return problem.empty() ? 0 : cannotWrite(problem);
   }
 
-  const std::string text = answer(call, session);
+  const std::string text = answer(call, session, show, endProgress);
   return writeToStdout(text.data(), text.size());
 } catch (const std::bad_alloc&) {
   return fail("not enough memory");

@@ -128,6 +128,22 @@ TEST(ProgressLine, ShowsOnlyLongRunsOnATerminalAndErasesItself) {
   EXPECT_EQ(slow.erase(), "\r\x1b[K");
 }
 
+// A line wider than the terminal would wrap, and "\r" could no longer redraw it.
+TEST(ProgressLine, FitsANarrowTerminal) {
+  const struct {
+    int columns;
+    const char* line;
+  } cases[] = {
+      {80, "\rzerkon-cli: 2000 of 20000 drags, 1000 drags/s, 18 s left\x1b[K"},
+      {40, "\r2000/20000 drags, 18 s left\x1b[K"},
+      {12, "\r2000/20000 \x1b[K"},
+  };
+  for (const auto& c : cases) {
+    ProgressLine line(true, 20000, "drags", c.columns);
+    EXPECT_EQ(line.update(2000, 2.0), c.line) << c.columns;
+  }
+}
+
 TEST(ProgressLine, DurationsReadAsAPersonSaysThem) {
   const struct {
     double seconds;
