@@ -110,8 +110,11 @@ void LoadsChart::display(const ChartSeries& series) {
   QString title = tr("Loads at M₁ = %1, α = %2°")
                       .arg(chartNumber(series.mach, 3), chartNumber(series.alpha, 2));
   // Without a supersonic free stream only the model has an answer; say why.
+  // (A Mach number past what the theory takes, or none at all, is not "subsonic".)
   if (!series.thetaBeta.maxDeflection)
-    title += tr(": no theory, the free stream is not supersonic");
+    title += series.mach >= 0.0 && series.mach < 1.0
+                 ? tr(": no theory, the free stream is not supersonic")
+                 : tr(": no theory, the free stream has no usable Mach number");
   setTitle(title);
 }
 

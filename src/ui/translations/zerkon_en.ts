@@ -269,6 +269,10 @@ Free software under the GNU General Public License, version 3 or (at your option
         <source>: no theory, the free stream is not supersonic</source>
         <translation>: no theory, the free stream is not supersonic</translation>
     </message>
+    <message>
+        <source>: no theory, the free stream has no usable Mach number</source>
+        <translation>: no theory, the free stream has no usable Mach number</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>

@@ -269,6 +269,10 @@ Free software under the GNU General Public License, version 3 or (at your option
         <source>: no theory, the free stream is not supersonic</source>
         <translation>: теории нет, набегающий поток не сверхзвуковой</translation>
     </message>
+    <message>
+        <source>: no theory, the free stream has no usable Mach number</source>
+        <translation>: теории нет, у набегающего потока нет пригодного числа Маха</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
