@@ -84,12 +84,18 @@ std::string finalTarget(std::string name, int& error) {
     if (::lstat(name.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return name;
     std::string link(PATH_MAX, '\0');
     const ssize_t length = ::readlink(name.c_str(), link.data(), link.size());
-    if (length < 0) {
-      error = errno;
+    if (length <= 0) {
+      error = length < 0 ? errno : ENOENT;
       return {};
     }
     link.resize(static_cast<std::size_t>(length));
-    name = link.front() == '/' ? link : folderOf(name) + "/" + link;
+    if (link.front() == '/') {
+      name = link;
+    } else {
+      name = folderOf(name);
+      name += '/';
+      name += link;
+    }
   }
   error = ELOOP;
   return {};
