@@ -224,6 +224,10 @@ Replaced replaceFile(const std::string& name, std::string_view bytes, const stru
     mode = 0666 & ~mask;
   }
   int error = writeAll(fd, bytes);
+  // The replaced file's owner stays where that is allowed (root writing a user's file), as
+  // with the shell's `>`; elsewhere the new file is the writer's, as a copy would be.
+  if (error == 0 && old != nullptr && (old->st_uid != ::geteuid() || old->st_gid != ::getegid()))
+    static_cast<void>(::fchown(fd, old->st_uid, old->st_gid));
   if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
