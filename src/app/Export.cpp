@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Export.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -40,15 +43,18 @@ constexpr std::array<std::pair<FieldId, const char*>, 9> kProbeColumns = {{
 
 std::string valuesTable(const FieldTexts& fields, const FlowModel& model,
                         const std::optional<ProbedPoint>& probed, const TheoryReport& report) {
+  // The free stream and α with every digit they need to read back (a typed 1e-300 is not
+  // "0.000"); the probe's values as the fields show them.
+  const FreeStreamDerived derived = model.deriveFreeStream();
   std::vector<std::pair<std::string, std::string>> columns = {
-      {"V₁ [m/s]", formatNumber(model.velocity)},
-      {"T₁ [K]", formatNumber(model.temperature)},
-      {"P₁ [Pa]", formatNumber(model.pressure)},
-      {"ρ₁ [kg/m³]", fields.text(FieldId::Rho1)},
-      {"c₁ [m/s]", fields.text(FieldId::C1)},
-      {"M₁ [-]", fields.text(FieldId::M1)},
-      {"V₀₁ [m³/kg]", fields.text(FieldId::V01)},
-      {"α [°]", fixedText(theory::degrees(model.angle), 2)},
+      {"V₁ [m/s]", roundTripText(model.velocity)},
+      {"T₁ [K]", roundTripText(model.temperature)},
+      {"P₁ [Pa]", roundTripText(model.pressure)},
+      {"ρ₁ [kg/m³]", roundTripText(model.density)},
+      {"c₁ [m/s]", roundTripText(derived.soundSpeed)},
+      {"M₁ [-]", roundTripText(derived.mach)},
+      {"V₀₁ [m³/kg]", roundTripText(derived.specificVolume)},
+      {"α [°]", roundTripText(theory::degrees(model.angle))},
       {"x [px]", probed ? std::to_string(probed->x) : ""},
       {"y [px]", probed ? std::to_string(probed->y) : ""},
   };
@@ -73,8 +79,18 @@ std::string valuesTable(const FieldTexts& fields, const FlowModel& model,
 }
 
 std::string pictureFileName(double mach, double angle) {
-  std::string name =
-      "zerkon-M" + fixedText(mach, 2) + "-a" + fixedText(theory::degrees(angle), 2) + ".png";
+  // Two decimals read well; a number past a million gets three significant digits instead,
+  // so that the name stays far below the 255 bytes a file name may have.
+  const auto part = [](double value) {
+    if (!(std::fabs(value) >= 1e6)) return fixedText(value, 2);
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 2);
+    std::string text(buffer, end.ptr);
+    std::erase(text, '+');
+    return text;
+  };
+  std::string name = "zerkon-M" + part(mach) + "-a" + part(theory::degrees(angle)) + ".png";
   for (char& c : name) {
     const bool plain = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                        c == '.' || c == '-';

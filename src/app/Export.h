@@ -16,12 +16,14 @@ struct ProbedPoint {
 };
 
 // Two tab-separated rows, each ending in a newline: the names with their units, then the
-// values. The free stream as the model holds it (V₁, T₁, P₁) and as shown (ρ₁, c₁, M₁, V₀₁),
-// α in degrees, the probed point and its nine values as shown (empty while nothing was
+// values. The free stream as the model holds it (V₁, T₁, P₁, the shown ρ₁ read back) and
+// derives it (c₁, M₁, V₀₁) and α in degrees, each in the shortest text that reads back to the
+// same double; the probed point and its nine values as shown (empty while nothing was
 // probed), and the theory's regime, c_l and c_d. A spreadsheet takes it as columns.
 std::string valuesTable(const FieldTexts& fields, const FlowModel& model,
                         const std::optional<ProbedPoint>& probed, const TheoryReport& report);
 
-// "zerkon-M1.34-a34.62.png": M₁ and α in degrees, two decimals each; any character a file
-// name should not carry becomes "_".
+// "zerkon-M1.34-a34.62.png": M₁ and α in degrees, two decimals each (three significant
+// digits from a million on: "zerkon-M4.40e152-a5.73.png", so the name stays short); any
+// character a file name should not carry becomes "_".
 std::string pictureFileName(double mach, double angle);

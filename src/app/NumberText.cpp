@@ -2,7 +2,9 @@
 #include "app/NumberText.h"
 
 #include <locale.h>
+#include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/FixedText.h"
@@ -63,4 +65,16 @@ double parseNumber(std::string_view text) {
   // conversion sees nothing it could read differently (no inf, nan or hex).
   const std::string number(rest.substr(0, length));
   return strtod_l(number.c_str(), nullptr, cLocale());
+}
+
+std::string roundTripText(double value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
+  const double magnitude = std::fabs(value);
+  const bool positional = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e17);
+  char buffer[64];
+  const auto end =
+      positional ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+                 : std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, end.ptr);
 }

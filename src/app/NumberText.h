@@ -19,3 +19,8 @@ double parseNumber(std::string_view text);
 // Length of the decimal number at the very start of `text` (no white space
 // skipped), 0 when there is none.
 std::size_t decimalPrefixLength(std::string_view text);
+
+// The shortest text that reads back to the same double, as the batch tool's CSV writes it:
+// positional where that stays short ("100000", "0.07"), else with an exponent ("1e-300");
+// "NaN", "Infinity" and "-Infinity".
+std::string roundTripText(double value);

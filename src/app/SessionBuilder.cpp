@@ -16,8 +16,11 @@ void startSession(const SessionOptions& options, FieldTexts& fields, FlowModel& 
   recomputeFreeStream(fields, model);
 
   animation.attach(options.width, options.height);
-  for (const PixelPoint& drag : options.drags)
+  std::size_t dragged = 0;
+  for (const PixelPoint& drag : options.drags) {
     animation.onMouseMove(FlowAnimation::kLeftButton, drag.x, drag.y);
+    if (options.afterDrag) options.afterDrag(++dragged);
+  }
   // Degrees to radians in this order of operations, so that every run gets the same bits.
   if (options.angle) animation.turnPlate(*options.angle * std::numbers::pi / 180);
   for (int i = 0; i < options.ticks; ++i) {

@@ -33,6 +33,8 @@ struct SessionOptions {
   // Called after each of those ticks with the number done; the ticks stop early when it
   // returns false (a long batch run reports progress and can be interrupted through it).
   std::function<bool(int)> afterTick;
+  // Called after each drag with the number done (a long batch run reports progress).
+  std::function<void(std::size_t)> afterDrag;
 };
 
 // Starts `animation`, which shows `model`, as asked: the fields get their start-up values and

@@ -40,13 +40,17 @@ std::unique_ptr<QChart> makeChart(ChartKind kind, const ChartSeries& series) {
 }  // namespace
 
 std::optional<ChartFormat> chartFormatFor(std::string_view fileName) {
-  if (fileName == "-") return ChartFormat::Png;
+  // A stream the program was given: no name to take a type from.
+  if (fileName == "-" || fileName == "/dev/stdout" || fileName == "/dev/stderr" ||
+      (fileName.starts_with("/dev/fd/") && fileName.size() > 8 &&
+       fileName.find_first_not_of("0123456789", 8) == std::string_view::npos))
+    return ChartFormat::Png;
   const std::size_t slash = fileName.find_last_of('/');
   const std::string_view base =
       slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
   const std::size_t dot = base.find_last_of('.');
-  // A leading dot names a hidden file, not an extension.
-  if (dot == std::string_view::npos || dot == 0) return ChartFormat::Png;
+  // A leading dot names a hidden file, not an extension: ".svg" has none.
+  if (dot == std::string_view::npos || dot == 0) return std::nullopt;
   const std::string extension = lowerCase(base.substr(dot + 1));
   if (extension == "png") return ChartFormat::Png;
   if (extension == "svg") return ChartFormat::Svg;

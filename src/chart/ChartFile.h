@@ -13,8 +13,8 @@ struct ChartSeries;
 enum class ChartKind { ThetaBeta, Loads };
 enum class ChartFormat { Png, Svg };
 
-// What a file name asks for: ".svg" (in any case) SVG; ".png", "-" or a name without an
-// extension (such as /dev/stdout) PNG; nullopt for any other extension.
+// What a file name asks for: ".svg" (in any case) SVG; ".png", "-", /dev/stdout, /dev/stderr
+// and /dev/fd/N PNG; nullopt for any other name, one without an extension included.
 std::optional<ChartFormat> chartFormatFor(std::string_view fileName);
 
 // The chart of `kind` for `series` at `size` pixels; empty when it cannot be drawn.

@@ -2,6 +2,9 @@
 // Shared chart texts and curve pens.
 #include "chart/ChartText.h"
 
+#include <charconv>
+#include <cmath>
+
 #include <QAbstractAxis>
 #include <QChart>
 #include <QLegend>
@@ -10,7 +13,12 @@
 #include "platform/FixedText.h"
 
 QString chartNumber(double value, int decimals) {
-  return QString::fromStdString(fixedText(value, decimals));
+  if (!std::isfinite(value)) return QStringLiteral("—");
+  if (std::fabs(value) < 1e6) return QString::fromStdString(fixedText(value, decimals));
+  char buffer[32];
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 2);
+  return QString::fromLatin1(buffer, end.ptr - buffer).remove(QLatin1Char('+'));
 }
 
 void styleCurve(QLineSeries& series, const QColor& colour, qreal width, Qt::PenStyle style) {

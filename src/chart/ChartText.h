@@ -11,7 +11,8 @@ class QChart;
 class QLineSeries;
 class QSizeF;
 
-// A fixed number of decimals, "." whatever the locale.
+// A fixed number of decimals, "." whatever the locale; from a million on three significant
+// digits ("2.97e297", never three hundred digits in a title); "—" for no number at all.
 QString chartNumber(double value, int decimals);
 // A line series drawn with `colour` at `width` pixels in `style`.
 void styleCurve(QLineSeries& series, const QColor& colour, qreal width, Qt::PenStyle style);

@@ -149,9 +149,11 @@ void LoadsChart::display(const ChartSeries& series) {
   if (series.curvesRevision != shownRevision) showCurves(series);
   const double at = std::fmin(std::fmax(series.alpha, 0.0), kSweepTop);
   alphaAt->replace({QPointF(at, coefficient->min()), QPointF(at, coefficient->max())});
-  QString title =
-      tr("Loads at M₁ = %1, α = %2°")
-          .arg(QString::fromStdString(formatNumber(series.mach)), chartNumber(series.alpha, 2));
+  // The main window's figures for M₁; a number it could not show sensibly is shortened.
+  const QString mach = std::isfinite(series.mach) && std::fabs(series.mach) < 1e6
+                           ? QString::fromStdString(formatNumber(series.mach))
+                           : chartNumber(series.mach, 3);
+  QString title = tr("Loads at M₁ = %1, α = %2°").arg(mach, chartNumber(series.alpha, 2));
   // Where the exact answer has nothing at α, say why, from the one classification.
   switch (series.regime) {
     case theory::Regime::Detached:

@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -13,11 +14,9 @@
 
 namespace {
 
-// User text inside a one-line message: control characters would break the line.
+// User text inside a one-line message, escaped as every message escapes it.
 std::string quoted(std::string_view text) {
-  std::string out = "'";
-  for (const char c : text) out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-  return out + "'";
+  return quotedText(text);
 }
 
 bool isDigit(char c) {
@@ -149,7 +148,8 @@ class Parser {
       if (text.empty()) return fail("chart needs a file name, not an empty one");
       const auto format = chartFormatFor(text);
       if (!format)
-        return fail("chart writes .png or .svg files (- for a PNG on stdout), not " + quoted(text));
+        return fail("chart writes .png or .svg files (- or /dev/stdout for a PNG on stdout), not " +
+                    quoted(text));
       result.chartFormat = *format;
       outputFile = text;
     } else {
@@ -194,6 +194,10 @@ class Parser {
            name == "--size" || name == "--drag" || name == "--angle" || name == "--ticks" ||
            name == "--chart-size" || isSweepOption(name);
   }
+  static bool isSessionOption(std::string_view name) {
+    return name == "--velocity" || name == "--temperature" || name == "--pressure" ||
+           name == "--size" || name == "--drag" || name == "--angle" || name == "--ticks";
+  }
   static bool isSweepOption(std::string_view name) {
     return name == "--from" || name == "--to" || name == "--step";
   }
@@ -205,6 +209,13 @@ class Parser {
     if (sweepOptionGiven && !isSweep)
       return finishWith("--from, --to and --step are only for sweep");
     if (result.csv && result.json) return finishWith("--csv and --json cannot be combined");
+    if (result.json && result.command == Command::Render)
+      return finishWith("--json is not for render, which writes a PNG");
+    if (result.json && result.command == Command::Chart)
+      return finishWith("--json is not for chart, which writes a PNG or an SVG");
+    // The textbook cases bring their own flows: a session option would be silently unused.
+    if (!sessionOptionGiven.empty() && result.command == Command::Verify)
+      return finishWith(sessionOptionGiven + " is not for verify, which checks built-in cases");
     if (chartSizeGiven && result.command != Command::Chart)
       return finishWith("--chart-size is only for chart (--size is the picture's)");
     if (isSweep) {
@@ -215,6 +226,7 @@ class Parser {
 
   void apply(std::string_view name, const std::string& value) {
     SessionOptions& s = result.session;
+    if (isSessionOption(name) && sessionOptionGiven.empty()) sessionOptionGiven = name;
     if (name == "--velocity") {
       s.velocity = value;
     } else if (name == "--temperature") {
@@ -245,6 +257,7 @@ class Parser {
       if (!isDecimal(value))
         return fail("--angle needs a decimal number of degrees, not " + quoted(value));
       s.angle = parseNumber(value);
+      if (!std::isfinite(*s.angle)) return fail("--angle must be a finite number of degrees");
     } else if (isSweepOption(name)) {
       if (!isDecimal(value))
         return fail(std::string(name) + " needs a decimal number of degrees, not " +
@@ -279,6 +292,7 @@ class Parser {
   std::string firstError;
   bool help = false;
   bool sweepOptionGiven = false;
+  std::string sessionOptionGiven;  // the first session option given, "" while none
   bool version = false;
 };
 
@@ -325,7 +339,8 @@ Options:
   --angle DEG         then set the angle of attack to DEG degrees, clamped to 0..75
   --ticks N           then run N animation ticks (default 0)
   --chart-size WxH    size of a chart file in pixels, 100 to 8192 each (default 800x600)
-  --json              print one JSON document instead of aligned text
+  --json              print one JSON document instead of aligned text (not for render
+                      or chart, which write files)
   --csv               sweep only: print comma-separated values with a header row
   --from DEG          sweep only: the first angle of attack (default 0)
   --to DEG            sweep only: the last angle of attack (default 75)
@@ -358,11 +373,13 @@ Commands:
                       (absent values empty in CSV, null in JSON, — in text)
   verify              check the theory against textbook cases built in: each case with its
                       source, the published value, the tolerance its rounding allows and the
-                      program's value; exit status 1 when a case fails
+                      program's value; exit status 1 when a case fails; takes none of
+                      the session's options (--velocity ... --ticks)
   chart KIND FILE     KIND thetabeta: the theta-beta-M chart with the plate's operating
                       point; KIND loads: c_l and c_d against alpha by every theory with the
                       current alpha; drawn for the same free stream into FILE.png or
-                      FILE.svg, or - for a PNG on stdout
+                      FILE.svg, or - (also /dev/stdout, /dev/stderr,
+                      /dev/fd/N) for a PNG on that stream
 
 Options may also follow the command; "--" ends the options. A single-valued option given
 twice takes its last value. Negative coordinates need no "--": "sample -10,20" works.
@@ -373,8 +390,12 @@ the strings "NaN", "Infinity" and "-Infinity"; absent theory values are null.
 Exit status: 0 on success; 1 when verify finds a case that fails; 2 for an unknown command
 or option, a malformed number of ticks, size, point or angle, an unusable sweep range, a
 chart file that is neither .png nor .svg, or an output that cannot be written (one line on
-stderr, nothing on stdout); 130 or 143 when Ctrl+C (SIGINT) or SIGTERM stopped the work
-(nothing written, an existing output file left as it was). A long run on a terminal shows its
-progress on stderr.
+stderr, nothing on stdout); 128 + the signal's number when a signal stopped the work (130
+for Ctrl+C, 143 for SIGTERM, 129 for SIGHUP, ...; nothing more written, an existing output
+file left as it was, nothing left behind); 141, silently, when the reader of the output went
+away. A long run on a terminal shows its progress on stderr.
+
+Output files: a symbolic link is followed and its target written, as the shell's > does; a
+file the user may not write is not replaced; a FIFO that no program reads is refused.
 )";
 }

@@ -24,18 +24,27 @@ std::string durationText(double seconds) {
   return text;
 }
 
-std::string ProgressLine::update(int done, double elapsed) {
+std::string ProgressLine::update(long long done, double elapsed) {
   if (!terminal || done <= 0 || elapsed < kFirstLook) return {};
-  const double rate = done / elapsed;  // ticks per second
-  const double left = (total - done) / rate;
+  const double rate = static_cast<double>(done) / elapsed;  // steps per second
+  const double left = static_cast<double>(total - done) / rate;
   if (!shown && elapsed + left < kWorthShowing) return {};
   if (elapsed - lastDrawn < kRedraw) return {};
   lastDrawn = elapsed;
   shown = true;
-  char text[160];
-  std::snprintf(text, sizeof text, "\rzerkon-cli: %d of %d ticks, %.0f ticks/s, %s left\x1b[K",
-                done, total, rate, durationText(left).c_str());
-  return text;
+  char text[200];
+  std::snprintf(text, sizeof text, "zerkon-cli: %lld of %lld %s, %.0f %s/s, %s left", done, total,
+                unit.c_str(), rate, unit.c_str(), durationText(left).c_str());
+  std::string line = text;
+  // The last column stays free: a line that fills it wraps on some terminals.
+  const auto room = static_cast<std::size_t>(columns > 1 ? columns - 1 : 1);
+  if (line.size() > room) {
+    std::snprintf(text, sizeof text, "%lld/%lld %s, %s left", done, total, unit.c_str(),
+                  durationText(left).c_str());
+    line = text;
+  }
+  if (line.size() > room) line.resize(room);
+  return "\r" + line + "\x1b[K";
 }
 
 std::string ProgressLine::erase() const {

@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <pthread.h>
+
+#include <csignal>
 #include <cstdlib>
-#include <vector>
 
 bool isUsableRuntimeFolder(const std::string& path) {
   struct stat info {};
@@ -22,14 +24,25 @@ RuntimeFolder::RuntimeFolder() {
   if (isUsableRuntimeFolder(session)) {
     chosen = session;
   } else {
+    // An unusable TMPDIR (missing, read-only) falls back quietly to the usual places.
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/zerkon-cli-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    // mkdtemp makes the folder with mode 0700, as the toolkit wants it.
-    if (mkdtemp(name.data()) == nullptr) return;
-    chosen = name.data();
-    made = true;
+    for (const char* parent : {tmp && *tmp ? tmp : "/tmp", "/tmp", "/var/tmp", "/dev/shm"}) {
+      std::string pattern = std::string(parent) + "/zerkon-cli-XXXXXX";
+      // The folder is made and registered for removal with the terminating signals held.
+      sigset_t all;
+      sigset_t previous;
+      sigfillset(&all);
+      pthread_sigmask(SIG_BLOCK, &all, &previous);
+      // mkdtemp makes the folder with mode 0700, as the toolkit wants it.
+      if (mkdtemp(pattern.data()) != nullptr) {
+        chosen = pattern;
+        made = true;
+        cleanup.emplace(chosen.c_str(), SignalCleanupEntry::Kind::Folder);
+      }
+      pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+      if (made) break;
+    }
+    if (!made) return;
   }
   setenv("XDG_RUNTIME_DIR", chosen.c_str(), 1);
 }

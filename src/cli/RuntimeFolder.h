@@ -4,13 +4,17 @@
 // never leaves one behind and never aborts over one (QT_FATAL_WARNINGS turns the warning
 // into an abort).
 
+#include <optional>
 #include <string>
+
+#include "platform/SignalCleanup.h"
 
 class RuntimeFolder final {
  public:
   // Keeps a usable XDG_RUNTIME_DIR; else uses /run/user/<uid> when that is usable; else
-  // makes a private empty folder in the temporary folder for the life of this object. Only
-  // this process's environment changes.
+  // makes a private empty folder in the temporary folder (else in /tmp, /var/tmp or /dev/shm)
+  // for the life of this object, removed too when a signal ends the run. Only this process's
+  // environment changes.
   RuntimeFolder();
   ~RuntimeFolder();
   RuntimeFolder(const RuntimeFolder&) = delete;
@@ -22,6 +26,8 @@ class RuntimeFolder final {
  private:
   std::string chosen;  // the folder in use
   bool made = false;   // whether this object made it, and so removes it
+  // Removes a made folder when a signal ends the run.
+  std::optional<SignalCleanupEntry> cleanup;
 };
 
 // Whether `path` is a runtime folder as the toolkit wants one: a real folder, not a link,

@@ -45,16 +45,15 @@ std::optional<std::size_t> angleCount(const SweepRange& r) {
 // A power of ten that makes both `from` and `step` whole numbers, up to the few ulps a
 // decimal text's rounding leaves, if one up to 10⁹ does.
 std::optional<double> decimalScale(const SweepRange& r) {
-  const auto whole = [](double x) {
-    return std::fabs(x - std::round(x)) <= 8e-16 * std::max(1.0, std::fabs(x));
-  };
+  // Relative to x itself: 1e-16 is not "nearly 0", it is a step of its own.
+  const auto whole = [](double x) { return std::fabs(x - std::round(x)) <= 8e-16 * std::fabs(x); };
   double scale = 1.0;
   for (int digits = 0; digits <= 9; ++digits, scale *= 10.0) {
     const double f = r.from * scale;
     const double s = r.step * scale;
     // f + k·s is then exact wherever it stays below 2⁵³.
     if (std::fabs(f) > 1e12 || s > 1e12) return std::nullopt;
-    if (whole(f) && whole(s)) return scale;
+    if (whole(f) && whole(s) && std::round(s) >= 1.0) return scale;
   }
   return std::nullopt;
 }
@@ -86,9 +85,14 @@ std::string readable(double value) {
 }
 
 template <typename Visit>
-void forEachRow(const FlowModel& session, const SweepRange& range, Visit visit) {
+void forEachRow(const FlowModel& session, const SweepRange& range,
+                const std::function<void(std::size_t)>& afterRow, Visit visit) {
   CoefficientSweep sweep(session);
-  for (const double alpha : sweepAngles(range)) visit(sweep.at(alpha));
+  std::size_t done = 0;
+  for (const double alpha : sweepAngles(range)) {
+    visit(sweep.at(alpha));
+    if (afterRow) afterRow(++done);
+  }
 }
 
 }  // namespace
@@ -102,12 +106,19 @@ std::string sweepRangeProblem(const SweepRange& r) {
   if (!angleCount(r))
     return "the sweep would have more than " + std::to_string(kLargestSweep) +
            " angles: take a larger --step or a shorter range";
+  // Doubles near a large angle lie further apart than a tiny step: rows would repeat.
+  const std::vector<double> angles = sweepAngles(r);
+  for (std::size_t i = 1; i < angles.size(); ++i)
+    if (!(angles[i] > angles[i - 1]))
+      return "--step " + shortestText(r.step) + " is too fine to tell the angles near " +
+             shortestText(angles[i]) + "° apart: take a larger --step";
   return {};
 }
 
 std::vector<double> sweepAngles(const SweepRange& r) {
   const auto count = angleCount(r);
-  if (!count || !sweepRangeProblem(r).empty()) return {};
+  if (!count || !std::isfinite(r.from) || !std::isfinite(r.to) || !(r.step > 0.0) || r.to < r.from)
+    return {};
   std::vector<double> angles;
   angles.reserve(*count);
   const auto scale = decimalScale(r);
@@ -122,7 +133,8 @@ std::vector<double> sweepAngles(const SweepRange& r) {
   return angles;
 }
 
-std::string sweepOutput(const FlowModel& session, const SweepRange& range, SweepFormat format) {
+std::string sweepOutput(const FlowModel& session, const SweepRange& range, SweepFormat format,
+                        const std::function<void(std::size_t)>& afterRow) {
   if (format == SweepFormat::Csv) {
     std::string out;
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
@@ -130,7 +142,7 @@ std::string sweepOutput(const FlowModel& session, const SweepRange& range, Sweep
       out += kColumns[i];
     }
     out += '\n';
-    forEachRow(session, range, [&out](const CoefficientRow& row) {
+    forEachRow(session, range, afterRow, [&out](const CoefficientRow& row) {
       out += shortestText(row.alpha);
       out += ',';
       out += theory::regimeKey(row.regime);
@@ -144,7 +156,7 @@ std::string sweepOutput(const FlowModel& session, const SweepRange& range, Sweep
   }
   Array rows;
   if (format == SweepFormat::Json) {
-    forEachRow(session, range, [&rows](const CoefficientRow& row) {
+    forEachRow(session, range, afterRow, [&rows](const CoefficientRow& row) {
       Object o;
       o.add(kColumns[0], row.alpha).add(kColumns[1], theory::regimeKey(row.regime));
       const auto values = numbers(row);
@@ -154,9 +166,10 @@ std::string sweepOutput(const FlowModel& session, const SweepRange& range, Sweep
     return toJson(rows);
   }
   rows.columns.assign(kColumns.begin(), kColumns.end());
-  forEachRow(session, range, [&rows](const CoefficientRow& row) {
+  forEachRow(session, range, afterRow, [&rows](const CoefficientRow& row) {
     Array cells;
-    cells.items.emplace_back(readable(row.alpha));
+    // Every digit the angle needs: the α computed, and neighbours never print alike.
+    cells.items.emplace_back(shortestText(row.alpha));
     cells.items.emplace_back(theory::regimeKey(row.regime));
     for (const auto& value : numbers(row))
       cells.items.emplace_back(value ? Node(readable(*value)) : Node());

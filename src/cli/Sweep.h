@@ -4,6 +4,7 @@
 // for the session's free stream, as a document tree or as comma-separated values.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,7 @@ enum class SweepFormat {
 // alpha_deg, regime (theory::regimeKey), beta_deg, cl, cd, ld, cp_lower, cp_upper, cl_ackeret,
 // cd_ackeret, cp_lower_busemann, cp_upper_busemann (second order: on a flat plate its c_l and
 // c_d are Ackeret's), cl_third_order, cd_third_order, cl_model, cd_model. The session itself
-// is not touched.
-std::string sweepOutput(const FlowModel& session, const SweepRange& range, SweepFormat format);
+// is not touched. `afterRow`, when given, is called with the number of rows done (a progress
+// line).
+std::string sweepOutput(const FlowModel& session, const SweepRange& range, SweepFormat format,
+                        const std::function<void(std::size_t)>& afterRow = {});

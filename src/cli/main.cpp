@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +31,7 @@
 #include "cli/TextEscape.h"
 #include "cli/Verify.h"
 #include "platform/OutputFile.h"
+#include "platform/SignalCleanup.h"
 
 namespace {
 
@@ -39,24 +42,6 @@ constexpr int kFailure = 2;
 void keepQuietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext&, const QString& text) {
   if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths:"))) return;
   std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
-// The signal that asked the run to stop, 0 while none has.
-volatile std::sig_atomic_t stopSignal = 0;
-
-void askToStop(int signal) {
-  stopSignal = signal;
-}
-
-// Ctrl+C and SIGTERM end the work at the next tick; the tool then cleans up and exits with
-// 128 + the signal, writing nothing.
-void stopOnInterrupt() {
-  struct sigaction action {};
-  action.sa_handler = askToStop;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
 }
 
 int fail(const std::string& message) {
@@ -71,13 +56,26 @@ int writeToStdout(const char* data, std::size_t size) {
   return 0;
 }
 
-std::string answer(const Invocation& call, Session& session) {
+// The terminal's width in characters: what the progress line may fill.
+int terminalColumns() {
+  struct winsize size {};
+  if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+  return 80;
+}
+
+template <typename Show, typename End>
+std::string answer(const Invocation& call, Session& session, Show& show, End& endProgress) {
   if (call.command == Command::Theory && !call.json) return theoryText(session);
   if (call.command == Command::Sweep) {
     const SweepFormat format = call.csv    ? SweepFormat::Csv
                                : call.json ? SweepFormat::Json
                                            : SweepFormat::Text;
-    return sweepOutput(session.model(), call.sweep, format);
+    const std::size_t rows = sweepAngles(call.sweep).size();
+    std::string table = sweepOutput(session.model(), call.sweep, format, [&](std::size_t done) {
+      show(static_cast<long long>(done), static_cast<long long>(rows), "angles");
+    });
+    endProgress();
+    return table;
   }
   Node report;
   switch (call.command) {
@@ -121,6 +119,9 @@ QByteArray encodePng(const QImage& picture) {
 // Out of memory is said as such, after every object of the run, the runtime folder included, is
 // gone.
 int main(int argc, char** argv) try {
+  // Any terminating signal ends the run at once, writing nothing more and leaving no
+  // temporary file or runtime folder behind; a reader that goes away ends it quietly.
+  endCleanlyOnSignals();
   // Read straight from argv: the application object would take Qt's own options
   // (-platform, -style, ...) out of it, and would decode the bytes by the locale.
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -158,7 +159,6 @@ int main(int argc, char** argv) try {
     std::signal(SIGXFSZ, SIG_IGN);
   }
 
-  stopOnInterrupt();
   // Text rendering needs an application object; the tool never needs a
   // display, whatever platform the environment asks for, nor a runtime folder of its own.
   // The charts are graphics widgets, which need the widget application; every other command
@@ -173,26 +173,40 @@ int main(int argc, char** argv) try {
       call.command == Command::Chart ? std::make_unique<QApplication>(qtArgc, qtArgv)
                                      : std::make_unique<QGuiApplication>(qtArgc, qtArgv);
 
-  SessionOptions options = call.session;
-  ProgressLine progress(isatty(STDERR_FILENO) == 1, options.ticks);
-  const auto start = std::chrono::steady_clock::now();
-  options.afterTick = [&](int done) {
-    if (stopSignal != 0) return false;
+  // One progress line at a time, for the drags, the ticks, then the sweep's angles.
+  const bool toTerminal = isatty(STDERR_FILENO) == 1;
+  const int columns = terminalColumns();
+  std::optional<ProgressLine> progress;
+  auto start = std::chrono::steady_clock::now();
+  const auto show = [&](long long done, long long total, const char* unit) {
+    if (!progress || done == 1) {
+      if (progress) std::fputs(progress->erase().c_str(), stderr);
+      progress.emplace(toTerminal, total, unit, columns);
+      start = std::chrono::steady_clock::now();
+    }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    const std::string line = progress.update(done, elapsed.count());
+    const std::string line = progress->update(done, elapsed.count());
     if (!line.empty()) std::fputs(line.c_str(), stderr);
+  };
+  const auto endProgress = [&] {
+    if (progress) std::fputs(progress->erase().c_str(), stderr);
+    progress.reset();
+  };
+  SessionOptions options = call.session;
+  options.afterDrag = [&](std::size_t done) {
+    show(static_cast<long long>(done), static_cast<long long>(options.drags.size()), "drags");
+  };
+  options.afterTick = [&](int done) {
+    show(done, options.ticks, "ticks");
     return true;
   };
   Session session(options);
-  std::fputs(progress.erase().c_str(), stderr);
-  const auto stopped = [] { return stopSignal != 0 ? 128 + stopSignal : 0; };
-  if (stopped() != 0) return stopped();
+  endProgress();
 
   if (call.command == Command::Render) {
     if (session.picture().isNull()) return fail("not enough memory for the picture");
     const QByteArray png = encodePng(session.picture());
     if (png.isEmpty()) return fail("cannot encode the picture as PNG");
-    if (stopped() != 0) return stopped();
     const std::string problem =
         writeOutput(call.outputFile, std::string_view(png.constData(), png.size()));
     return problem.empty() ? 0 : cannotWrite(problem);
@@ -204,14 +218,12 @@ int main(int argc, char** argv) try {
         renderChart(call.chart, charts.update(session.model()),
                     QSize(call.chartWidth, call.chartHeight), call.chartFormat);
     if (bytes.isEmpty()) return fail("cannot draw the chart");
-    if (stopped() != 0) return stopped();
     const std::string problem =
         writeOutput(call.outputFile, std::string_view(bytes.constData(), bytes.size()));
     return problem.empty() ? 0 : cannotWrite(problem);
   }
 
-  const std::string text = answer(call, session);
-  if (stopped() != 0) return stopped();
+  const std::string text = answer(call, session, show, endProgress);
   return writeToStdout(text.data(), text.size());
 } catch (const std::bad_alloc&) {
   return fail("not enough memory");

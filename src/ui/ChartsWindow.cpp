@@ -6,13 +6,16 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
+#include <string>
+#include <string_view>
 
 #include "chart/ChartFile.h"
 #include "chart/LoadsChart.h"
 #include "chart/ThetaBetaChart.h"
 #include "model/FlowModel.h"
+#include "platform/OutputFile.h"
 #include "ui/AngleChartView.h"
+#include "ui/PictureActions.h"
 
 namespace {
 constexpr QSize kChartSize{560, 440};  // pixels, each chart as it opens
@@ -83,20 +86,28 @@ void ChartsWindow::saveChart(ChartKind kind) {
   const std::string bytesName = QFile::encodeName(name).toStdString();
   const auto format = chartFormatFor(bytesName);
   if (!format) {
-    QMessageBox::warning(this, tr("Save chart"),
-                         tr("A chart is saved as a .png or an .svg file, not as %1.").arg(name));
-    return;
-  }
-  // The file as it is shown now, at the size it is shown.
-  const AngleChartView& pane = kind == ChartKind::ThetaBeta ? *thetaBetaPane : *loadsPane;
-  const QByteArray bytes = renderChart(kind, builder.update(model), pane.size(), *format);
-  // Written whole or not at all: a failed save leaves an older file as it was.
-  QSaveFile file(name);
-  if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-      !file.commit()) {
     QMessageBox::warning(
         this, tr("Save chart"),
-        tr("Cannot write %1: %2")
-            .arg(name, bytes.isEmpty() ? tr("the chart cannot be drawn") : file.errorString()));
+        tr("A chart is saved as a .png or an .svg file, not as %1.").arg(shortenedPath(name)));
+    return;
+  }
+  // What can be told before drawing (a missing folder, a name too long) is told first.
+  std::string problem = outputProblem(bytesName);
+  QByteArray bytes;
+  if (problem.empty()) {
+    // The file as it is shown now, at the size it is shown.
+    const AngleChartView& pane = kind == ChartKind::ThetaBeta ? *thetaBetaPane : *loadsPane;
+    bytes = renderChart(kind, builder.update(model), pane.size(), *format);
+    if (bytes.isEmpty()) problem = tr("the chart cannot be drawn").toStdString();
+  }
+  // Written whole or not at all, as Save picture writes: a link's target gets the bytes, a
+  // failed save leaves an older file as it was, a pipe or a device is refused.
+  if (problem.empty())
+    problem = replaceFileWhole(
+        bytesName, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!problem.empty()) {
+    QMessageBox::warning(
+        this, tr("Save chart"),
+        tr("Cannot write %1: %2").arg(shortenedPath(name), QString::fromStdString(problem)));
   }
 }

@@ -33,6 +33,17 @@ QByteArray encodedPng(const QImage& frame) {
   return bytes;
 }
 
+}  // namespace
+
+QString shortenedPath(const QString& path) {
+  // A message box as wide as a 255-byte name would run off the screen.
+  constexpr qsizetype kLongest = 80;
+  if (path.size() <= kLongest) return path;
+  return path.left(kLongest / 2 - 1) + QStringLiteral("…") + path.right(kLongest / 2);
+}
+
+namespace {
+
 struct ProbeStep {
   const char* text;
   QKeyCombination key;
@@ -114,16 +125,29 @@ void PictureActions::savePicture() {
 }
 
 bool PictureActions::savePictureAs(const QImage& frame, const QString& path) {
-  const QByteArray png = encodedPng(frame);
-  std::string problem =
-      png.isEmpty() ? tr("the picture could not be encoded as PNG").toStdString()
-                    : replaceFileWhole(
-                          QFile::encodeName(path).toStdString(),
-                          std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+  // PNG bytes go only into a .png file: a name that says .jpg would lie about its content.
+  if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0) {
+    QMessageBox::warning(&window, tr("Save picture"),
+                         tr("A picture is saved as a .png file, not as %1.")
+                             .arg(shortenedPath(QDir::toNativeSeparators(path))));
+    return false;
+  }
+  const std::string name = QFile::encodeName(path).toStdString();
+  // What can be told before the encoding (a missing folder, a name too long) is told first.
+  std::string problem = outputProblem(name);
+  QByteArray png;
+  if (problem.empty()) {
+    png = encodedPng(frame);
+    if (png.isEmpty()) problem = tr("the picture could not be encoded as PNG").toStdString();
+  }
+  if (problem.empty())
+    problem = replaceFileWhole(
+        name, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
   if (problem.empty()) return true;
-  QMessageBox::warning(&window, tr("Save picture"),
-                       tr("The picture was not saved to %1: %2.")
-                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(problem)));
+  QMessageBox::warning(
+      &window, tr("Save picture"),
+      tr("The picture was not saved to %1: %2.")
+          .arg(shortenedPath(QDir::toNativeSeparators(path)), QString::fromStdString(problem)));
   return false;
 }
 

@@ -19,6 +19,9 @@ class QImage;
 class QMenu;
 class QWidget;
 
+// A path fit for a message box: a long one keeps its start and end around "…".
+QString shortenedPath(const QString& path);
+
 class PictureActions final : public QObject {
   Q_OBJECT
 
@@ -41,7 +44,9 @@ class PictureActions final : public QObject {
   QString defaultFileName() const;
   // Asks for a file name and saves the frame shown when the item was chosen.
   void savePicture();
-  // Writes `frame` to `path` as a PNG, whole or not at all; a failure is told in a message
+  // Writes `frame` to `path` (a .png name) as a PNG, whole or not at all, following a
+  // symbolic link to its target; another suffix, a pipe or a device is refused and nothing
+  // waits on a file. A failure is told in a message
   // box with its cause. True when the file was written.
   bool savePictureAs(const QImage& frame, const QString& path);
   // The values table onto the clipboard.

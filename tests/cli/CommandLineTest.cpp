@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include <bit>
 #include <cmath>
 
@@ -84,9 +87,15 @@ TEST(CommandLine, SweepAnglesAreTheDecimalsAsWritten) {
     std::size_t count;
     double seventh, last;  // the angle at index 7 (when there is one) and the last one
   } cases[] = {
-      {{0.0, 75.0, 1.0}, 76, 7.0, 75.0}, {{0.0, 75.0, 0.01}, 7501, 0.07, 75.0},
-      {{0.0, 0.9, 0.1}, 10, 0.7, 0.9},   {{-1.5, 1.0, 0.3}, 9, 0.6, 0.9},
-      {{5.0, 5.0, 1.0}, 1, 0.0, 5.0},    {{0.0, 1.0, 1.0 / 3.0}, 4, 0.0, 1.0},
+      {{0.0, 75.0, 1.0}, 76, 7.0, 75.0},
+      {{0.0, 75.0, 0.01}, 7501, 0.07, 75.0},
+      {{0.0, 0.9, 0.1}, 10, 0.7, 0.9},
+      {{-1.5, 1.0, 0.3}, 9, 0.6, 0.9},
+      {{5.0, 5.0, 1.0}, 1, 0.0, 5.0},
+      {{0.0, 1.0, 1.0 / 3.0}, 4, 0.0, 1.0},
+      // A tiny step is a step, not nothing: no row repeats α = 0.
+      {{0.0, 5e-16, 1e-16}, 6, 0.0, 5e-16},
+      {{-8e-16, 0.0, 1e-16}, 9, -8e-16 + 7 * 1e-16, 0.0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()
@@ -98,6 +107,8 @@ TEST(CommandLine, SweepAnglesAreTheDecimalsAsWritten) {
     if (c.count > 7) {
       EXPECT_EQ(angles[7], c.seventh);
     }
+    EXPECT_TRUE(std::is_sorted(angles.begin(), angles.end(), std::less_equal<>()) &&
+                std::adjacent_find(angles.begin(), angles.end()) == angles.end());
   }
 }
 
@@ -164,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"--angle", " 5", "zones"}, "--angle"},
         BadCase{{"--angle", "1e", "zones"}, "--angle"},
         BadCase{{"--angle", "", "zones"}, "--angle"},
-        BadCase{{"--angle", "a\nb", "zones"}, "'a?b'"},  // user text cannot break the line
+        BadCase{{"--angle", "a\nb", "zones"}, "'a\\x0ab'"},  // user text cannot break the line
         BadCase{{"sample"}, "at least one point"}, BadCase{{"sample", "1,2", "x"}, "sample needs"},
         BadCase{{"render"}, "render needs"}, BadCase{{"zones", "extra"}, "unexpected argument"},
         BadCase{{"sweep", "--step", "0"}, "--step must be a positive"},
@@ -174,6 +185,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"sweep", "--from", "-1e308", "--to", "1e308"}, "more than 100000"},
         BadCase{{"sweep", "--to", "-1"}, "--to must not be below --from"},
         BadCase{{"sweep", "--from", "1e400"}, "--from must be a finite"},
+        BadCase{{"--angle", "1e400", "zones"}, "--angle must be a finite"},
+        BadCase{{"sweep", "--from", "1e16", "--to", "1.00000000000001e16"}, "too fine"},
+        BadCase{{"--json", "render", "x.png"}, "--json is not for render"},
+        BadCase{{"--json", "chart", "loads", "x.svg"}, "--json is not for chart"},
+        BadCase{{"--velocity", "900", "verify"}, "--velocity is not for verify"},
+        BadCase{{"verify", "--ticks", "5"}, "--ticks is not for verify"},
+        BadCase{{"chart", "loads", "noext"}, "not 'noext'"},
+        BadCase{{"chart", "loads", ".svg"}, "not '.svg'"},
+        BadCase{{"chart", "loads", "d.svg/inner"}, "not 'd.svg/inner'"},
         BadCase{{"sweep", "--to", "5deg"}, "--to needs a decimal number of degrees, not '5deg'"},
         BadCase{{"sweep", "--step", "a\x1b"}, "'a\\x1b'"},
         BadCase{{"sweep", "--csv", "--json"}, "cannot be combined"},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -17,7 +18,8 @@ namespace {
 
 struct RuntimeCase {
   const char* name;
-  const char* runtimeDir;  // nullptr: unset; a relative name lands inside the test's folder
+  const char* runtimeDir;        // nullptr: unset; a relative name lands inside the test's folder
+  const char* tmpDir = nullptr;  // TMPDIR; nullptr: the test's folder
 };
 
 class RuntimeFolders : public ::testing::TestWithParam<RuntimeCase> {};
@@ -28,7 +30,7 @@ TEST_P(RuntimeFolders, NeitherWarnNorAbortNorLeaveAFolder) {
   ASSERT_TRUE(tmp.isValid());
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("QT_FATAL_WARNINGS", "1");
-  env.insert("TMPDIR", tmp.path());
+  env.insert("TMPDIR", GetParam().tmpDir ? QString::fromUtf8(GetParam().tmpDir) : tmp.path());
   env.remove("XDG_RUNTIME_DIR");
   if (GetParam().runtimeDir) env.insert("XDG_RUNTIME_DIR", tmp.filePath(GetParam().runtimeDir));
   QProcess tool;
@@ -44,29 +46,55 @@ TEST_P(RuntimeFolders, NeitherWarnNorAbortNorLeaveAFolder) {
 
 INSTANTIATE_TEST_SUITE_P(, RuntimeFolders,
                          ::testing::Values(RuntimeCase{"Unset", nullptr},
-                                           RuntimeCase{"Missing", "nonexistent"}),
+                                           RuntimeCase{"Missing", "nonexistent"},
+                                           RuntimeCase{"MissingTmpdir", nullptr, "/nonexistent"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LongRun, ASignalStopsItWithNothingWrittenAndTheTargetWhole) {
-  for (const int signal : {SIGINT, SIGTERM}) {
+// Every terminating signal, in every long phase (ticks, drags, a chart, a PNG encode), ends
+// the run within moments: the old file whole, no temporary and no runtime folder left.
+TEST(LongRun, ASignalStopsItPromptlyWithNothingLeftBehind) {
+  QStringList drags;
+  for (int i = 0; i < 20000; ++i) drags << "--drag" << QStringLiteral("%1,100").arg(i % 600);
+  const struct {
+    int signal;
+    QStringList arguments;  // the target file is appended
+  } cases[] = {
+      {SIGINT, {"--ticks", "2000000", "render"}},
+      {SIGTERM, {"--ticks", "2000000", "render"}},
+      {SIGHUP, drags + QStringList{"render"}},
+      {SIGQUIT, {"--ticks", "2000000", "render"}},
+      {SIGUSR1, {"--chart-size", "8192x8192", "chart", "loads"}},
+      {SIGUSR2, {"--size", "8192x8192", "render"}},
+      {SIGALRM, {"--ticks", "2000000", "render"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.signal);
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString target = dir.filePath("keep.png");
     QFile old(target);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old\n") == 4);
     old.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", dir.path());  // the runtime folder is made here
+    env.remove("XDG_RUNTIME_DIR");
     QProcess tool;
-    tool.start(QStringLiteral(ZERKON_CLI_PATH), {"--ticks", "2000000", "render", target});
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral(ZERKON_CLI_PATH), c.arguments + QStringList{target});
     ASSERT_TRUE(tool.waitForStarted());
-    // Past the start-up, into the ticks.
-    QThread::msleep(1500);
-    ::kill(static_cast<pid_t>(tool.processId()), signal);
+    QThread::msleep(1200);
+    QElapsedTimer sinceSignal;
+    sinceSignal.start();
+    ::kill(static_cast<pid_t>(tool.processId()), c.signal);
     ASSERT_TRUE(tool.waitForFinished(60000));
-    EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit) << signal;
-    EXPECT_EQ(tool.exitCode(), 128 + signal);
+    EXPECT_LT(sinceSignal.elapsed(), 1000);
+    EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tool.exitCode(), 128 + c.signal);
+    EXPECT_EQ(tool.readAllStandardError(), QByteArray());
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.png"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"keep.png"});
   }
 }
 
@@ -98,6 +126,22 @@ TEST(ProgressLine, ShowsOnlyLongRunsOnATerminalAndErasesItself) {
             "\rzerkon-cli: 1000 of 10000 ticks, 1000 ticks/s, 9 s left\x1b[K");
   EXPECT_EQ(slow.update(1100, 1.1), "");  // between redraws
   EXPECT_EQ(slow.erase(), "\r\x1b[K");
+}
+
+// A line wider than the terminal would wrap, and "\r" could no longer redraw it.
+TEST(ProgressLine, FitsANarrowTerminal) {
+  const struct {
+    int columns;
+    const char* line;
+  } cases[] = {
+      {80, "\rzerkon-cli: 2000 of 20000 drags, 1000 drags/s, 18 s left\x1b[K"},
+      {40, "\r2000/20000 drags, 18 s left\x1b[K"},
+      {12, "\r2000/20000 \x1b[K"},
+  };
+  for (const auto& c : cases) {
+    ProgressLine line(true, 20000, "drags", c.columns);
+    EXPECT_EQ(line.update(2000, 2.0), c.line) << c.columns;
+  }
 }
 
 TEST(ProgressLine, DurationsReadAsAPersonSaysThem) {

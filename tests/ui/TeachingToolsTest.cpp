@@ -5,11 +5,15 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -197,6 +201,48 @@ TEST_F(TeachingToolsTest, SavesTheFrameWholeOrLeavesTheOldFileAlone) {
   EXPECT_EQ(kept.readAll(), QByteArray("old\n"));
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
             QStringList({QStringLiteral("old.png"), tools().defaultFileName()}));
+}
+
+// Save picture writes a file as the shell's > would, but never waits on one.
+TEST_F(TeachingToolsTest, SavesOnlyPngFilesAndNeverWaits) {
+  QTemporaryDir folder;
+  const std::string base = folder.path().toStdString() + "/";
+  ASSERT_EQ(::mkfifo((base + "pipe.png").c_str(), 0600), 0);
+  ASSERT_EQ(::symlink("target.png", (base + "link.png").c_str()), 0);
+  const std::string longest = std::string(251, 'a') + ".png";  // 255 bytes
+  const QImage frame = view().screenImage().copy();
+  const struct {
+    std::string name;
+    const char* said;   // part of the message; nullptr when the save succeeds
+    const char* check;  // the file that must then hold a PNG
+  } cases[] = {
+      {"pic.jpg", "saved as a .png file", nullptr},
+      {"pipe.png", "not a regular file", nullptr},
+      {"link.png", nullptr, "target.png"},
+      {longest, nullptr, nullptr},
+      {std::string(252, 'a') + ".png", "file name too long", nullptr},
+  };
+  QString said;  // outlives every pending reader
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name.size());
+    readNextMessage(said);
+    QElapsedTimer timer;
+    timer.start();
+    const bool saved = tools().savePictureAs(frame, QFile::decodeName((base + c.name).c_str()));
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(saved, c.said == nullptr);
+    if (c.said) {
+      EXPECT_TRUE(said.contains(QLatin1String(c.said))) << said.toStdString();
+      EXPECT_LT(said.size(), 200);  // a long name is shortened in the box
+    }
+    if (c.check) {
+      EXPECT_FALSE(QImage(QFile::decodeName((base + c.check).c_str())).isNull());
+    }
+    QCoreApplication::processEvents();  // no reader left waiting for the next box
+  }
+  EXPECT_TRUE(QFileInfo(QFile::decodeName((base + "link.png").c_str())).isSymLink());
+  EXPECT_FALSE(QFile::exists(QFile::decodeName((base + "pic.jpg").c_str())));
+  EXPECT_TRUE(QFile::exists(QFile::decodeName((base + longest).c_str())));
 }
 
 TEST_F(TeachingToolsTest, CopyValuesPutsTheTableOnTheClipboard) {

@@ -416,6 +416,10 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>рисунок не удалось закодировать в PNG</translation>
     </message>
     <message>
+        <source>A picture is saved as a .png file, not as %1.</source>
+        <translation>Рисунок сохраняется в файл .png, а не %1.</translation>
+    </message>
+    <message>
         <source>The picture was not saved to %1: %2.</source>
         <translation>Рисунок не сохранён в %1: %2.</translation>
     </message>
