@@ -21,6 +21,7 @@
 #include "ui/FieldHelp.h"
 #include "ui/FlowApp.h"
 #include "ui/Language.h"
+#include "ui/LegendWindow.h"
 #include "ui/NumberField.h"
 #include "ui/PictureActions.h"
 #include "ui/RegimeLabel.h"
@@ -188,16 +189,7 @@ void MainDialog::showTheory() {
 }
 
 void MainDialog::placeBeside(QWidget& window) {
-  if (!screen()) return;
-  // Before it is first shown the window has no frame yet: take this window's.
-  const QRect frame = frameGeometry();
-  const QRect inner = geometry();
-  const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
-                         frame.right() - inner.right(), frame.bottom() - inner.bottom());
-  const QSize size =
-      window.isVisible() ? window.frameGeometry().size() : window.size().grownBy(margins);
-  constexpr int kGap = 8;  // pixels between the two frames
-  window.move(besidePosition(frame, size, screen()->availableGeometry(), kGap));
+  ::placeBeside(*this, view, window);
 }
 
 void MainDialog::setZoom(int percent) {
@@ -211,8 +203,10 @@ void MainDialog::setZoom(int percent) {
   layout()->activate();
   adjustSize();
   keepOnScreen();
-  if (theory && theory->isVisible()) placeBeside(*theory);
-  if (charts && charts->isVisible()) placeBeside(*charts);
+  // The other windows step aside from the grown window, and from each other.
+  for (QWidget* other : {static_cast<QWidget*>(theory), static_cast<QWidget*>(charts),
+                         static_cast<QWidget*>(pictures->legendWindow())})
+    if (other && other->isVisible()) placeBeside(*other);
 }
 
 void MainDialog::keepOnScreen() {

@@ -18,6 +18,7 @@
 #include "app/Export.h"
 #include "platform/OutputFile.h"
 #include "ui/LegendWindow.h"
+#include "ui/WindowPlacement.h"
 #include "view/FlowView.h"
 
 namespace {
@@ -138,17 +139,9 @@ void PictureActions::copyValues() {
 void PictureActions::showLegend() {
   if (!legendBox) {
     legendBox = new LegendWindow(&window);
-    // Beside the window, not over the picture, where the screen has room.
+    // Beside the window, never over the picture.
     legendBox->adjustSize();
-    const QRect frame = window.frameGeometry();
-    const QRect room = window.screen() ? window.screen()->availableGeometry() : QRect();
-    const QPoint left = frame.topLeft() - QPoint(legendBox->width() + 8, 0);
-    for (const QPoint& at : {frame.topRight() + QPoint(8, 0), left}) {
-      if (room.contains(QRect(at, legendBox->size()))) {
-        legendBox->move(at);
-        break;
-      }
-    }
+    placeBeside(window, view, *legendBox);
   }
   legendBox->show();
   legendBox->raise();
