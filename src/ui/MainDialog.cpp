@@ -6,14 +6,21 @@
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "app/RegimeLine.h"
 #include "app/SessionBuilder.h"
+#include "model/Constants.h"
 #include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
 #include "ui/AboutDialog.h"
@@ -37,6 +44,34 @@ constexpr std::array<FieldId, kAttachOrder.size()> kTabOrder = {
     FieldId::V1,  FieldId::T1, FieldId::P1,   FieldId::Rho1, FieldId::C1, FieldId::M1,
     FieldId::V01, FieldId::T,  FieldId::P,    FieldId::Rho,  FieldId::C,  FieldId::M,
     FieldId::V0,  FieldId::V,  FieldId::Vphi, FieldId::Vr,
+};
+
+// α in degrees: a number beyond the range is taken and held at the nearer limit, as the keys
+// and the drag hold the plate, instead of being refused digit by digit.
+class AngleField final : public QDoubleSpinBox {
+ public:
+  using QDoubleSpinBox::QDoubleSpinBox;
+
+  QValidator::State validate(QString& input, int& pos) const override {
+    const QValidator::State state = QDoubleSpinBox::validate(input, pos);
+    if (state != QValidator::Invalid) return state;
+    return typed(input) ? QValidator::Intermediate : QValidator::Invalid;
+  }
+  void fixup(QString& input) const override {
+    if (const std::optional<double> value = typed(input))
+      input = textFromValue(std::clamp(*value, minimum(), maximum())) + suffix();
+  }
+
+ private:
+  std::optional<double> typed(const QString& input) const {
+    QString number = input.trimmed();
+    if (number.endsWith(suffix())) number.chop(suffix().size());
+    // A point is taken in every language, as students type it.
+    bool ok = false;
+    double value = locale().toDouble(number.trimmed(), &ok);
+    if (!ok) value = QLocale::c().toDouble(number.trimmed(), &ok);
+    return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
+  }
 };
 }  // namespace
 
@@ -92,11 +127,10 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   }
   for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1})
     connect(input, &NumberField::left, this, &MainDialog::applyFreeStream);
+  connect(ui->fieldM1, &NumberField::left, this, &MainDialog::applyMach);
 
   // The probe must have written the fields when requestProbe returns.
-  connect(
-      &view, &FlowView::probeRequested, this,
-      [this](int x, int y) { showProbe(fields, this->model, x, y); }, Qt::DirectConnection);
+  connect(&view, &FlowView::probeRequested, this, &MainDialog::probe, Qt::DirectConnection);
 
   about = new QAction(this);
   about->setShortcut(QKeySequence(Qt::Key_F1));
@@ -122,9 +156,25 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
     if (charts) charts->close();
   });
 
-  // Under the picture: the regime line, then the teacher's tools in the menu.
+  // Under the picture: α to type, the regime line beside it, then the teacher's tools in the
+  // menu.
+  auto* angleRow = new QHBoxLayout;
+  angleLabel = new QLabel(this);
+  angleLabel->setTextFormat(Qt::RichText);
+  angle = new AngleField(this);
+  angle->setRange(0, 75);  // degrees, as the keys and the drag clamp it
+  angle->setDecimals(1);
+  angle->setSingleStep(FlowView::kKeyStep);
+  angle->setSuffix(QStringLiteral("°"));
+  angle->setKeyboardTracking(false);  // typed digits count once the entry is done
+  angle->setAccelerated(true);
+  angleLabel->setBuddy(angle);
+  connect(angle, &QDoubleSpinBox::valueChanged, &view, &FlowView::turnTo);
+  angleRow->addWidget(angleLabel);
+  angleRow->addWidget(angle);
   regime = new RegimeLabel(this);
-  ui->mainLayout->insertWidget(1, regime);
+  angleRow->addWidget(regime, 1);
+  ui->mainLayout->insertLayout(1, angleRow);
   pictures = new PictureActions(*this, view, model, fields);
   connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshRegime);
   controls = new ViewActions(*this, view);
@@ -154,13 +204,16 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   start.height = view.height();
   startSession(start, fields, model, view.animation());
   retranslate();
-  for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1}) input->markApplied();
+  for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1, ui->fieldM1})
+    input->markApplied();
+  shownMach = ui->fieldM1->text();
 }
 
 MainDialog::~MainDialog() {
   // Closing a visible window moves the focus; the fields must not call back
   // into a window that is half gone.
-  for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1}) input->disconnect(this);
+  for (NumberField* input : {ui->fieldV1, ui->fieldT1, ui->fieldP1, ui->fieldM1})
+    input->disconnect(this);
   view.disconnect(this);
 }
 
@@ -248,6 +301,18 @@ void MainDialog::refreshTheory() {
 void MainDialog::refreshRegime() {
   const TheoryReport report = makeTheoryReport(model);
   regime->setLine(describeRegime(report));
+  const QString sampleAngle = QString::fromStdString(fixedText(theory::degrees(kSampleAngle), 2));
+  if (model.angle < kSampleAngle)
+    regime->setToolTip(
+        regime->toolTip() + QStringLiteral("\n\n") +
+        tr("The probe reads the flow from α = %1° (0.1 rad) on; below that angle the fields of "
+           "the point show \u201c\u2014\u201d.")
+            .arg(sampleAngle));
+  {
+    // Shown, not asked for: the field must not turn the plate back to its rounded value.
+    const QSignalBlocker quiet(angle);
+    angle->setValue(theory::degrees(model.angle));
+  }
   // A screen reader hears the picture as the angle and what the flow is.
   view.setAccessibleDescription(
       tr("Angle of attack α = %1°. %2")
@@ -277,6 +342,9 @@ void MainDialog::retranslate() {
     if (auto* field = qobject_cast<NumberField*>(label->buddy()))
       label->setAccessibleName(field->accessibleName());
   view.setAccessibleName(tr("Flow picture"));
+  angleLabel->setText(tr("<i>α</i>"));
+  angle->setAccessibleName(tr("α, angle of attack, degrees"));
+  angle->setToolTip(tr("α, angle of attack, degrees: typed in or stepped, 0 to 75"));
   refreshRegime();
 }
 
@@ -286,9 +354,31 @@ void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
   menu.exec(event->globalPos());
 }
 
+void MainDialog::applyMach() {
+  if (ui->fieldM1->text() == shownMach) return;  // only passed through
+  if (!view.isAttached()) return;
+  ::applyMach(fields, model);
+  ui->fieldV1->markApplied();
+  applyFreeStream();
+}
+
+void MainDialog::probe(int x, int y) {
+  showProbe(fields, model, x, y);
+  if (model.angle >= kSampleAngle) return;
+  // The model's probe gives zeros here by design; zeros beside a flow would read as one.
+  static constexpr FieldId kLocal[] = {FieldId::T, FieldId::P,    FieldId::Rho,
+                                       FieldId::C, FieldId::M,    FieldId::V0,
+                                       FieldId::V, FieldId::Vphi, FieldId::Vr};
+  for (const FieldId id : kLocal) fields.field(id).setText(QStringLiteral("\u2014"));
+}
+
 void MainDialog::applyFreeStream() {
   if (!view.isAttached()) return;
   recomputeFreeStream(fields, model);
+  ui->fieldM1->markApplied();
+  shownMach = ui->fieldM1->text();
+  // The probed point shows the new free stream, not the old one.
+  if (const std::optional<QPoint> at = view.probedPoint()) probe(at->x(), at->y());
   view.animation().retrace();
   // Tracers a missing free stream stopped would otherwise stand in the picture for good.
   view.animation().respawnStalled();

@@ -17,6 +17,8 @@ class FlowModel;
 class NumberField;
 class PictureActions;
 class QAction;
+class QDoubleSpinBox;
+class QLabel;
 class QActionGroup;
 class QMenu;
 class RegimeLabel;
@@ -57,6 +59,8 @@ class MainDialog final : public QDialog {
   TheoryWindow* theoryWindow() const { return theory; }
   PictureActions& pictureActions() const { return *pictures; }
   RegimeLabel& regimeLabel() const { return *regime; }
+  // α typed in degrees, 0 to 75; it follows every turn of the plate.
+  QDoubleSpinBox& angleField() const { return *angle; }
   QAction* chartsAction() const { return chartsItem; }
   // Null until the charts are first opened.
   ChartsWindow* chartsWindow() const { return charts; }
@@ -86,6 +90,11 @@ class MainDialog final : public QDialog {
  private:
   // V1, T1 or P1 was left or confirmed with Enter.
   void applyFreeStream();
+  // M1 was left: a changed Mach number sets V1, an unchanged one nothing.
+  void applyMach();
+  // The nine local fields for the picture point (x, y); "—" where the model's probe reads
+  // nothing (below its sample angle).
+  void probe(int x, int y);
   void showFieldMenu(NumberField& field, const QPoint& at);
   void addMenuItems(QMenu& menu) const;
   // Only a shown theory window is brought up to date: closed, it costs nothing. The charts
@@ -101,6 +110,7 @@ class MainDialog final : public QDialog {
 
   FlowModel& model;
   std::unique_ptr<Ui::MainDialog> ui;
+  QString shownMach;  // M1 as the last recompute wrote it
   FlowView view;
   WidgetFieldTexts fields;
   QAction* about = nullptr;        // owned by this window
@@ -109,6 +119,8 @@ class MainDialog final : public QDialog {
 
   // The regime line and the picture's tools, both owned by this window.
   RegimeLabel* regime = nullptr;
+  QLabel* angleLabel = nullptr;  // "α", owned by this window as the field
+  QDoubleSpinBox* angle = nullptr;
   PictureActions* pictures = nullptr;
   ViewActions* controls = nullptr;  // owned by this window
   WindowZoom windowZoom;

@@ -8,6 +8,8 @@
 
 RegimeLabel::RegimeLabel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
+  // A long sentence takes a second line rather than widening the window.
+  setWordWrap(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse);
   normalPalette = palette();
 }

@@ -116,6 +116,9 @@ TEST_F(ChartsWindowTest, RedrawsOncePerChangeNeverOnTheTickNorWhileHidden) {
 }
 
 TEST_F(ChartsWindowTest, AClickOrDragOnAChartTurnsThePlateAsTheKeysDo) {
+  // As wide as on a desktop: on the test's small screen a pixel is more than 0.1°.
+  charts().resize(1150, 500);
+  QApplication::processEvents();
   QSignalSpy turned(&view(), &FlowView::plateTurned);
   AngleChartView& loads = charts().loadsView();
   QTest::mouseClick(loads.viewport(), Qt::LeftButton, {}, at(loads, 20.0, 0.1));
