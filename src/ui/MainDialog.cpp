@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -145,6 +146,9 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   connect(theoryItem, &QAction::triggered, this, &MainDialog::showTheory);
   connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshTheory);
 
+  forgetItem = new QAction(this);
+  connect(forgetItem, &QAction::triggered, this, &MainDialog::forgetSettings);
+
   chartsItem = new QAction(this);
   chartsItem->setShortcut(QKeySequence(Qt::Key_F4));
   chartsItem->setShortcutContext(Qt::WindowShortcut);
@@ -234,11 +238,50 @@ void MainDialog::showTheory() {
   theory->refresh();
   if (!theory->isVisible()) {
     theory->adjustSize();
-    placeBeside(*theory);
+    if (theory->isHidden() && !theory->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+      placeFirst(*theory, QStringLiteral("theory"));
+    } else {
+      placeBeside(*theory);
+    }
   }
   theory->show();
   theory->raise();
   theory->activateWindow();
+}
+
+void MainDialog::rememberPositions(const std::map<QString, QPoint>& positions) {
+  remembered = positions;
+  const auto main = remembered.find(QStringLiteral("main"));
+  if (main == remembered.end()) return;
+  const QScreen* on = QGuiApplication::screenAt(main->second);
+  if (on && on->availableGeometry().contains(QRect(main->second, frameGeometry().size())))
+    move(main->second);
+  remembered.erase(main);
+}
+
+void MainDialog::placeFirst(QWidget& window, const QString& key) {
+  const auto found = remembered.find(key);
+  if (found != remembered.end()) {
+    const QRect wanted(found->second, window.size());
+    const QRect picture(view.mapToGlobal(QPoint(0, 0)), view.size());
+    const QScreen* on = QGuiApplication::screenAt(found->second);
+    remembered.erase(found);
+    if (on && on->availableGeometry().contains(wanted) && !wanted.intersects(picture)) {
+      window.move(wanted.topLeft());
+      return;
+    }
+  }
+  placeBeside(window);
+}
+
+void MainDialog::forgetSettings() {
+  remembered.clear();
+  installLanguage(Language::System);
+  setZoom(100);
+  for (QWidget* other : {static_cast<QWidget*>(theory), static_cast<QWidget*>(charts),
+                         static_cast<QWidget*>(pictures->legendWindow())})
+    if (other && other->isVisible()) placeBeside(*other);
+  emit forgetAsked();
 }
 
 void MainDialog::placeBeside(QWidget& window) {
@@ -287,7 +330,13 @@ void MainDialog::showCharts() {
     connect(charts, &ChartsWindow::angleAsked, &view, &FlowView::turnTo);
   }
   // Beside the picture, never over it: the plate and its charts are watched together.
-  if (!charts->isVisible()) placeBeside(*charts);
+  if (!charts->isVisible()) {
+    if (!charts->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+      placeFirst(*charts, QStringLiteral("charts"));
+    } else {
+      placeBeside(*charts);
+    }
+  }
   charts->show();
   charts->raise();
   charts->activateWindow();
@@ -326,10 +375,15 @@ void MainDialog::changeEvent(QEvent* event) {
 }
 
 void MainDialog::retranslate() {
+  // Numbers typed and copied follow the language: "0,8905" in Russian, "0.8905" in English.
+  setLocale(currentLanguage() == Language::Russian
+                ? QLocale(QLocale::Russian, QLocale::Russia)
+                : QLocale(QLocale::English, QLocale::UnitedKingdom));
   ui->retranslateUi(this);
   about->setText(tr("&About zerkon..."));
   theoryItem->setText(tr("Shock-expansion &theory..."));
   chartsItem->setText(tr("&Charts..."));
+  forgetItem->setText(tr("&Forget remembered settings"));
   pictures->retranslate();
   controls->retranslate();
   for (const FieldId id : kAttachOrder) {
@@ -405,4 +459,5 @@ void MainDialog::addMenuItems(QMenu& menu) const {
   russian->setChecked(currentLanguage() == Language::Russian);
   english->setChecked(currentLanguage() == Language::English);
   language->addActions(languages->actions());
+  menu.addAction(forgetItem);
 }

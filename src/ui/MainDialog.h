@@ -5,7 +5,10 @@
 // All field rules go through FieldLogic, as in the batch tool.
 
 #include <QDialog>
+#include <QPoint>
+#include <QString>
 #include <array>
+#include <map>
 #include <memory>
 
 #include "app/FieldLogic.h"
@@ -79,6 +82,17 @@ class MainDialog final : public QDialog {
   void setZoom(int percent);
   int zoom() const { return view.zoom(); }
 
+  // Where the windows stood in the last run, by "main", "theory" and "charts": each is used
+  // once, when the window first opens, if it is still wholly on a screen and off the picture.
+  void rememberPositions(const std::map<QString, QPoint>& positions);
+  QAction* forgetAction() const { return forgetItem; }
+  // Forget remembered settings: the window back at 100 % in the system's language, the other
+  // windows beside it, and forgetAsked for whoever keeps the settings.
+  void forgetSettings();
+
+ signals:
+  void forgetAsked();
+
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   // Escape never closes the window: a field puts back its applied text, elsewhere
@@ -104,6 +118,8 @@ class MainDialog final : public QDialog {
   void refreshRegime();
   // Puts the theory or the charts window beside this one, never over it.
   void placeBeside(QWidget& window);
+  // The first placement: where it stood last time if that still fits, else beside.
+  void placeFirst(QWidget& window, const QString& key);
   // After a zoom: as much of the window on its screen as fits.
   void keepOnScreen();
   void retranslate();
@@ -124,8 +140,10 @@ class MainDialog final : public QDialog {
   PictureActions* pictures = nullptr;
   ViewActions* controls = nullptr;  // owned by this window
   WindowZoom windowZoom;
-  QAction* chartsItem = nullptr;   // owned by this window
-  ChartsWindow* charts = nullptr;  // owned by this window
+  QAction* chartsItem = nullptr;         // owned by this window
+  QAction* forgetItem = nullptr;         // owned by this window
+  std::map<QString, QPoint> remembered;  // frame corners from the last run, screen pixels
+  ChartsWindow* charts = nullptr;        // owned by this window
 
   // The context menu's Language items, owned by this window.
   QActionGroup* languages = nullptr;

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
 
@@ -128,12 +129,27 @@ bool PictureActions::savePictureAs(const QImage& frame, const QString& path) {
   return false;
 }
 
+QString inLocale(const QString& table, const QString& decimalPoint) {
+  // A number alone in its cell: digits with at most one point, a sign and an exponent.
+  static const QRegularExpression kNumber(
+      QStringLiteral("^[-+]?[0-9]*\\.[0-9]+([eE][-+]?[0-9]+)?$"));
+  QStringList rows = table.split(QLatin1Char('\n'));
+  for (QString& row : rows) {
+    QStringList cells = row.split(QLatin1Char('\t'));
+    for (QString& cell : cells)
+      if (kNumber.match(cell).hasMatch()) cell.replace(QLatin1Char('.'), decimalPoint);
+    row = cells.join(QLatin1Char('\t'));
+  }
+  return rows.join(QLatin1Char('\n'));
+}
+
 void PictureActions::copyValues() {
   const std::optional<QPoint> at = view.probedPoint();
   const std::optional<ProbedPoint> probed =
       at ? std::optional(ProbedPoint{at->x(), at->y()}) : std::nullopt;
   const std::string table = valuesTable(fields, model, probed, makeTheoryReport(model));
-  QGuiApplication::clipboard()->setText(QString::fromStdString(table));
+  QGuiApplication::clipboard()->setText(
+      inLocale(QString::fromStdString(table), window.locale().decimalPoint()));
 }
 
 void PictureActions::showLegend() {

@@ -19,6 +19,10 @@ class QImage;
 class QMenu;
 class QWidget;
 
+// `table` (tab-separated cells) with every number's point written as `decimalPoint`, so that
+// a spreadsheet in the window's language reads the numbers as numbers.
+QString inLocale(const QString& table, const QString& decimalPoint);
+
 class PictureActions final : public QObject {
   Q_OBJECT
 
