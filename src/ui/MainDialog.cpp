@@ -98,7 +98,6 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   // A main window, not a transient dialog: it can be minimised, not resized.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  ui->mainLayout->insertWidget(0, &view, 0, Qt::AlignHCenter);
 
   const std::array<std::pair<FieldId, NumberField*>, kAttachOrder.size()> bindings = {{
       {FieldId::V1, ui->fieldV1},
@@ -178,7 +177,14 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   angleRow->addWidget(angle);
   regime = new RegimeLabel(this);
   angleRow->addWidget(regime, 1);
-  ui->mainLayout->insertLayout(1, angleRow);
+  // The picture with α and the regime under it; the columns below them, or beside them when
+  // the window is zoomed beyond the screen's height (reflow).
+  picturePart = new QVBoxLayout;
+  picturePart->setSpacing(ui->mainLayout->spacing());
+  picturePart->addWidget(&view, 0, Qt::AlignHCenter);
+  picturePart->addLayout(angleRow);
+  ui->mainLayout->insertLayout(0, picturePart);
+  ui->mainLayout->setAlignment(ui->columnsLayout, Qt::AlignTop);
   pictures = new PictureActions(*this, view, model, fields);
   connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshRegime);
   controls = new ViewActions(*this, view);
@@ -298,11 +304,31 @@ void MainDialog::setZoom(int percent) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   layout()->activate();
   adjustSize();
+  reflow();
   keepOnScreen();
   // The other windows step aside from the grown window, and from each other.
   for (QWidget* other : {static_cast<QWidget*>(theory), static_cast<QWidget*>(charts),
                          static_cast<QWidget*>(pictures->legendWindow())})
     if (other && other->isVisible()) placeBeside(*other);
+}
+
+void MainDialog::reflow() {
+  const auto arrange = [this](bool beside) {
+    ui->mainLayout->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    ui->columnsLayout->setDirection(beside ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    ui->mainLayout->activate();
+    adjustSize();
+  };
+  arrange(false);
+  if (!screen()) return;
+  // The frame's own height (title bar) counts: the fields must stay on the screen.
+  const int frameHeight = frameGeometry().height() - geometry().height();
+  const QRect room = screen()->availableGeometry();
+  if (height() + frameHeight <= room.height()) return;
+  arrange(true);
+  // Beside is no better when it is too wide instead: then the tall one, which keeps the
+  // picture whole on the screen's width.
+  if (frameGeometry().width() > room.width()) arrange(false);
 }
 
 void MainDialog::keepOnScreen() {

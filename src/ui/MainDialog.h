@@ -22,6 +22,7 @@ class PictureActions;
 class QAction;
 class QDoubleSpinBox;
 class QLabel;
+class QVBoxLayout;
 class QActionGroup;
 class QMenu;
 class RegimeLabel;
@@ -120,6 +121,9 @@ class MainDialog final : public QDialog {
   void placeBeside(QWidget& window);
   // The first placement: where it stood last time if that still fits, else beside.
   void placeFirst(QWidget& window, const QString& key);
+  // After a zoom: the fields beside the picture instead of below it when the window would
+  // be taller than the screen, so a projector's 1080 lines show all of it at 200 %.
+  void reflow();
   // After a zoom: as much of the window on its screen as fits.
   void keepOnScreen();
   void retranslate();
@@ -142,6 +146,7 @@ class MainDialog final : public QDialog {
   WindowZoom windowZoom;
   QAction* chartsItem = nullptr;         // owned by this window
   QAction* forgetItem = nullptr;         // owned by this window
+  QVBoxLayout* picturePart = nullptr;    // the picture, α and the regime; owned by the layout
   std::map<QString, QPoint> remembered;  // frame corners from the last run, screen pixels
   ChartsWindow* charts = nullptr;        // owned by this window
 
