@@ -376,7 +376,7 @@ void MainDialog::refreshTheory() {
 void MainDialog::refreshRegime() {
   const TheoryReport report = makeTheoryReport(model);
   regime->setLine(describeRegime(report));
-  const QString sampleAngle = QString::fromStdString(fixedText(theory::degrees(kSampleAngle), 2));
+  const QString sampleAngle = locale().toString(theory::degrees(kSampleAngle), 'f', 2);
   if (model.angle < kSampleAngle)
     regime->setToolTip(
         regime->toolTip() + QStringLiteral("\n\n") +
@@ -422,6 +422,9 @@ void MainDialog::retranslate() {
     if (auto* field = qobject_cast<NumberField*>(label->buddy()))
       label->setAccessibleName(field->accessibleName());
   view.setAccessibleName(tr("Flow picture"));
+  view.setToolTip(
+      tr("Drag with the left mouse button to turn the plate; move the mouse to probe the gas. "
+         "The force labels Fx and Fy are in newtons, written “Н”, the Russian letter for N."));
   angleLabel->setText(tr("<i>α</i>"));
   angle->setAccessibleName(tr("α, angle of attack, degrees"));
   angle->setToolTip(tr("α, angle of attack, degrees: typed in or stepped, 0 to 75"));

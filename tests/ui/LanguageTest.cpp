@@ -5,13 +5,17 @@
 #include <QAccessible>
 #include <QFile>
 #include <QTest>
+#include <QValueAxis>
 #include <QXmlStreamReader>
 
+#include "chart/LoadsChart.h"
 #include "model/FlowModel.h"
 #include "ui/AboutDialog.h"
+#include "ui/ChartsWindow.h"
 #include "ui/Language.h"
 #include "ui/MainDialog.h"
 #include "ui/NumberField.h"
+#include "ui/PictureActions.h"
 #include "ui/RegimeLabel.h"
 #include "ui/TheoryWindow.h"
 
@@ -57,19 +61,24 @@ TEST(LanguageTest, TheWindowSwitchesLanguageWhileItRuns) {
   FlowModel model;
   MainDialog window(model);
   window.showTheory();
+  window.showCharts();
   const auto russian = [](const char* text) { return QString::fromUtf8(text); };
   const struct {
     Language language;
-    QString about, velocityName, theoryTitle;
+    QString about, velocityName, theoryTitle, chartsTitle, alphaAxis, copied;
   } cases[] = {
       {Language::Russian,
        russian("Программа построения визуальной модели процесса обтекания бесконечно тонкой "
                "пластины сверхзвуковым потоком"),
-       russian("V₁, скорость, м/с"), russian("Теория скачков и волн разрежения")},
+       russian("V₁, скорость, м/с"), russian("Теория скачков и волн разрежения"),
+       russian("Графики"), russian("угол атаки α [°]"),
+       QStringLiteral("M₁ [-]\tT [K]\n0,8905\t273\n")},
       {Language::English,
        QStringLiteral("A program that builds a visual model of supersonic flow around an "
                       "infinitely thin flat plate"),
-       russian("V₁, velocity, m/s"), QStringLiteral("Shock-expansion theory")},
+       russian("V₁, velocity, m/s"), QStringLiteral("Shock-expansion theory"),
+       QStringLiteral("Charts"), russian("angle of attack α [°]"),
+       QStringLiteral("M₁ [-]\tT [K]\n0.8905\t273\n")},
   };
   for (const auto& c : cases) {
     installLanguage(c.language);
@@ -79,6 +88,13 @@ TEST(LanguageTest, TheWindowSwitchesLanguageWhileItRuns) {
               c.about);
     EXPECT_EQ(window.field(FieldId::V1).accessibleName(), c.velocityName);
     EXPECT_EQ(window.theoryWindow()->windowTitle(), c.theoryTitle);
+    // The charts follow at once, their axes too; copied numbers paste as numbers there.
+    ChartsWindow& charts = *window.chartsWindow();
+    EXPECT_EQ(charts.windowTitle(), c.chartsTitle);
+    EXPECT_EQ(charts.loadsChart().axes(Qt::Horizontal).front()->titleText(), c.alphaAxis);
+    EXPECT_EQ(
+        inLocale(QStringLiteral("M₁ [-]\tT [K]\n0.8905\t273\n"), window.locale().decimalPoint()),
+        c.copied);
   }
   EXPECT_TRUE(installLanguage(QStringLiteral("ru")));
   EXPECT_FALSE(installLanguage(QStringLiteral("de")));
