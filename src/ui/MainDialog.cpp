@@ -32,6 +32,7 @@
 #include "ui/LegendWindow.h"
 #include "ui/NumberField.h"
 #include "ui/PictureActions.h"
+#include "ui/ReadableColour.h"
 #include "ui/RegimeLabel.h"
 #include "ui/TheoryWindow.h"
 #include "ui/ViewActions.h"
@@ -396,7 +397,9 @@ void MainDialog::refreshRegime() {
 }
 
 void MainDialog::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslate();
+  // A new theme comes as a palette change: the symbols' colour follows it.
+  if (event->type() == QEvent::LanguageChange || event->type() == QEvent::PaletteChange)
+    retranslate();
   QDialog::changeEvent(event);
 }
 
@@ -417,10 +420,16 @@ void MainDialog::retranslate() {
     field.setToolTip(fieldToolTip(id));
     field.setAccessibleName(fieldAccessibleName(id));
   }
-  // The symbols beside the fields are drawn as rich text; they are read as the field is.
-  for (QLabel* label : findChildren<QLabel*>())
-    if (auto* field = qobject_cast<NumberField*>(label->buddy()))
+  // The symbols beside the fields are drawn as rich text; they are read as the field is, and
+  // their blue is made readable on the theme's background.
+  const QString blue =
+      readableOn(QColor(0x00, 0x00, 0xff), palette().color(QPalette::Window)).name();
+  for (QLabel* label : findChildren<QLabel*>()) {
+    if (auto* field = qobject_cast<NumberField*>(label->buddy())) {
       label->setAccessibleName(field->accessibleName());
+      label->setText(label->text().replace(QStringLiteral("#0000ff"), blue));
+    }
+  }
   view.setAccessibleName(tr("Flow picture"));
   view.setToolTip(
       tr("Drag with the left mouse button to turn the plate; move the mouse to probe the gas. "

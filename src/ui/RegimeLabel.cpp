@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "app/RegimeLine.h"
+#include "ui/ReadableColour.h"
 #include "ui/TheoryWindow.h"
 
 RegimeLabel::RegimeLabel(QWidget* parent) : QLabel(parent) {
@@ -24,6 +25,8 @@ void RegimeLabel::setLine(const RegimeLine& line) {
   warning = !line.realFlow;
   QPalette shown = normalPalette;
   // The same colour as the theory window's warning, so the two read as one.
-  if (warning) shown.setColor(QPalette::WindowText, TheoryWindow::kWarningColour);
+  if (warning)
+    shown.setColor(QPalette::WindowText,
+                   readableOn(TheoryWindow::kWarningColour, normalPalette.color(QPalette::Window)));
   setPalette(shown);
 }
