@@ -53,6 +53,7 @@ ChartsWindow::ChartsWindow(const FlowModel& model, QWidget* parent)
     layout->addWidget(save, 1, column, Qt::AlignRight);
     connect(save, &QPushButton::clicked, this, [this, kind = kind] { saveChart(kind); });
     connect(pane, &AngleChartView::angleAsked, this, &ChartsWindow::angleAsked);
+    connect(pane, &AngleChartView::angleStepAsked, this, &ChartsWindow::angleStepAsked);
     ++column;
   }
   layout->setRowStretch(0, 1);

@@ -43,6 +43,8 @@ class ChartsWindow final : public QDialog {
  signals:
   // A click or drag on a chart asks for this angle of attack [°], not yet clamped.
   void angleAsked(double degrees);
+  // An arrow key on a focused chart: α by this many degrees from where it stands.
+  void angleStepAsked(double degrees);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -187,6 +187,10 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   ui->mainLayout->insertLayout(0, picturePart);
   ui->mainLayout->setAlignment(ui->columnsLayout, Qt::AlignTop);
   pictures = new PictureActions(*this, view, model, fields);
+  // Runs after the legend opened (connected after PictureActions' own slot).
+  connect(&pictures->legendAction(), &QAction::triggered, this, [this] {
+    if (pictures->legendWindow()) shareKeys(*pictures->legendWindow());
+  });
   connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshRegime);
   controls = new ViewActions(*this, view);
 
@@ -240,7 +244,10 @@ void MainDialog::showAbout() {
 }
 
 void MainDialog::showTheory() {
-  if (!theory) theory = new TheoryWindow(model, this);
+  if (!theory) {
+    theory = new TheoryWindow(model, this);
+    shareKeys(*theory);
+  }
   // It was not kept up to date while hidden.
   theory->refresh();
   if (!theory->isVisible()) {
@@ -254,6 +261,12 @@ void MainDialog::showTheory() {
   theory->show();
   theory->raise();
   theory->activateWindow();
+}
+
+void MainDialog::shareKeys(QWidget& window) {
+  // The same actions, so F1 to F4, Space, the zoom and the rest work there as here.
+  for (QAction* action : actions())
+    if (!action->shortcuts().isEmpty()) window.addAction(action);
 }
 
 void MainDialog::rememberPositions(const std::map<QString, QPoint>& positions) {
@@ -355,6 +368,9 @@ void MainDialog::showCharts() {
   if (!charts) {
     charts = new ChartsWindow(model, this);
     connect(charts, &ChartsWindow::angleAsked, &view, &FlowView::turnTo);
+    connect(charts, &ChartsWindow::angleStepAsked, this,
+            [this](double step) { view.turnTo(theory::degrees(model.angle) + step); });
+    shareKeys(*charts);
   }
   // Beside the picture, never over it: the plate and its charts are watched together.
   if (!charts->isVisible()) {

@@ -119,6 +119,8 @@ class MainDialog final : public QDialog {
   void refreshRegime();
   // Puts the theory or the charts window beside this one, never over it.
   void placeBeside(QWidget& window);
+  // The window's keys work in `window` as well.
+  void shareKeys(QWidget& window);
   // The first placement: where it stood last time if that still fits, else beside.
   void placeFirst(QWidget& window, const QString& key);
   // After a zoom: the fields beside the picture instead of below it when the window would
