@@ -2,8 +2,10 @@
 #include "ui/MainDialog.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
@@ -75,6 +77,34 @@ class AngleField final : public QDoubleSpinBox {
     return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
   }
 };
+
+// The picture as a screen reader meets it: a slider for α from 0° to 75°, named and described
+// as the widget is. Every turn, by the mouse, the keys, the α field or a chart, is announced as
+// a new value (MainDialog::refreshRegime).
+class PictureAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit PictureAccessible(FlowView* view) : QAccessibleWidget(view, QAccessible::Slider) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QVariant currentValue() const override {
+    return std::round(theory::degrees(picture().animation().flowModel().angle) * 100) / 100;
+  }
+  void setCurrentValue(const QVariant& value) override { picture().turnTo(value.toDouble()); }
+  QVariant maximumValue() const override { return 75.0; }
+  QVariant minimumValue() const override { return 0.0; }
+  QVariant minimumStepSize() const override { return FlowView::kFineKeyStep; }
+
+ private:
+  FlowView& picture() const { return *static_cast<FlowView*>(widget()); }
+};
+
+QAccessibleInterface* pictureAccessible(const QString& /*className*/, QObject* object) {
+  if (auto* view = qobject_cast<FlowView*>(object)) return new PictureAccessible(view);
+  return nullptr;
+}
 }  // namespace
 
 void WidgetFieldTexts::bind(FieldId id, NumberField* field) {
@@ -96,6 +126,11 @@ void WidgetFieldTexts::setText(FieldId id, const std::string& text) {
 MainDialog::MainDialog(FlowModel& model, QWidget* parent)
     : QDialog(parent), model(model), ui(std::make_unique<Ui::MainDialog>()), view(model) {
   ui->setupUi(this);
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(pictureAccessible);
+    return true;
+  }();
+  (void)factoryInstalled;
   // A main window, not a transient dialog: it can be minimised, not resized.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -145,6 +180,19 @@ MainDialog::MainDialog(FlowModel& model, QWidget* parent)
   addAction(theoryItem);
   connect(theoryItem, &QAction::triggered, this, &MainDialog::showTheory);
   connect(&view, &FlowView::plateTurned, this, &MainDialog::refreshTheory);
+
+  // Shift+F10 opens the context menu wherever the Menu key does.
+  auto* menuKey = new QAction(this);
+  menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+  menuKey->setShortcutContext(Qt::WindowShortcut);
+  addAction(menuKey);
+  connect(menuKey, &QAction::triggered, this, [] {
+    QWidget* target = QApplication::focusWidget();
+    if (!target) return;
+    const QPoint centre = target->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, target->mapToGlobal(centre));
+    QApplication::sendEvent(target, &event);
+  });
 
   forgetItem = new QAction(this);
   connect(forgetItem, &QAction::triggered, this, &MainDialog::forgetSettings);
@@ -410,6 +458,16 @@ void MainDialog::refreshRegime() {
       tr("Angle of attack α = %1°. %2")
           .arg(QString::fromStdString(fixedText(theory::degrees(report.angle), 2)),
                regime->text()));
+  if (QAccessible::isActive()) {
+    // The turn as the slider's new value; the regime only when it changed.
+    QAccessibleValueChangeEvent turned(&view, std::round(theory::degrees(model.angle) * 100) / 100);
+    QAccessible::updateAccessibility(&turned);
+    if (regime->text() != announcedRegime) {
+      QAccessibleEvent changed(regime, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&changed);
+    }
+  }
+  announcedRegime = regime->text();
 }
 
 void MainDialog::changeEvent(QEvent* event) {
@@ -472,6 +530,20 @@ void MainDialog::applyMach() {
 
 void MainDialog::probe(int x, int y) {
   showProbe(fields, model, x, y);
+  if (view.keyboardProbing()) {
+    // One short sentence for a screen reader, not nine fields.
+    view.setAccessibleDescription(
+        model.angle < kSampleAngle
+            ? tr("Point %1, %2: no values below α = %3°.")
+                  .arg(x)
+                  .arg(y)
+                  .arg(locale().toString(theory::degrees(kSampleAngle), 'f', 2))
+            : tr("Point %1, %2: T %3 K, P %4 Pa, M %5, V %6 m/s.")
+                  .arg(x)
+                  .arg(y)
+                  .arg(fields.field(FieldId::T).text(), fields.field(FieldId::P).text(),
+                       fields.field(FieldId::M).text(), fields.field(FieldId::V).text()));
+  }
   if (model.angle >= kSampleAngle) return;
   // The model's probe gives zeros here by design; zeros beside a flow would read as one.
   static constexpr FieldId kLocal[] = {FieldId::T, FieldId::P,    FieldId::Rho,

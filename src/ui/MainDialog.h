@@ -132,7 +132,8 @@ class MainDialog final : public QDialog {
 
   FlowModel& model;
   std::unique_ptr<Ui::MainDialog> ui;
-  QString shownMach;  // M1 as the last recompute wrote it
+  QString shownMach;        // M1 as the last recompute wrote it
+  QString announcedRegime;  // the regime line a screen reader last heard
   FlowView view;
   WidgetFieldTexts fields;
   QAction* about = nullptr;        // owned by this window

@@ -11,7 +11,9 @@ RegimeLabel::RegimeLabel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   // A long sentence takes a second line rather than widening the window.
   setWordWrap(true);
-  setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Reachable with Tab, its explanation read as its description.
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  setFocusPolicy(Qt::TabFocus);
   normalPalette = palette();
 }
 
@@ -22,6 +24,7 @@ void RegimeLabel::setLine(const RegimeLine& line) {
     sentence = sentence.arg(QString::fromStdString(argument));
   setText(sentence);
   setToolTip(QCoreApplication::translate(kRegimeLineContext, line.explanationText));
+  setAccessibleDescription(toolTip());
   warning = !line.realFlow;
   QPalette shown = normalPalette;
   // The same colour as the theory window's warning, so the two read as one.

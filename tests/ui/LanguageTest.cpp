@@ -3,10 +3,12 @@
 // and what a screen reader hears of the fields and the picture.
 #include <gtest/gtest.h>
 #include <QAccessible>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QTest>
 #include <QValueAxis>
 #include <QXmlStreamReader>
+#include <functional>
 
 #include "chart/LoadsChart.h"
 #include "model/FlowModel.h"
@@ -157,6 +159,38 @@ TEST(LanguageTest, FieldsAndPictureArePlainTextForAScreenReader) {
   for (QAction* item : items)
     EXPECT_TRUE(item->text().contains(QLatin1Char('&')) || !item->shortcut().isEmpty())
         << item->text().toStdString();
+}
+
+TEST(LanguageTest, AScreenReaderTurnsThePlateAsASlider) {
+  FlowModel model;
+  MainDialog window(model);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(&window.flowView());
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->role(), QAccessible::Slider);
+  QAccessibleValueInterface* alpha = picture->valueInterface();
+  ASSERT_NE(alpha, nullptr);
+  EXPECT_EQ(alpha->minimumValue().toDouble(), 0.0);
+  EXPECT_EQ(alpha->maximumValue().toDouble(), 75.0);
+  // Set through the slider, by the α field or beyond the limit: all read back alike.
+  const struct {
+    const char* how;
+    std::function<void()> turn;
+    double degrees;
+  } turns[] = {
+      {"slider", [&] { alpha->setCurrentValue(20.0); }, 20.0},
+      {"α field", [&] { window.angleField().setValue(12.5); }, 12.5},
+      {"beyond 75°", [&] { alpha->setCurrentValue(90.0); }, 75.0},
+  };
+  for (const auto& t : turns) {
+    t.turn();
+    EXPECT_DOUBLE_EQ(alpha->currentValue().toDouble(), t.degrees) << t.how;
+    EXPECT_DOUBLE_EQ(window.angleField().value(), t.degrees) << t.how;
+  }
+  // The regime line is reachable and explains itself.
+  EXPECT_EQ(window.regimeLabel().focusPolicy(), Qt::TabFocus);
+  EXPECT_FALSE(accessible(&window.regimeLabel(), QAccessible::Description).isEmpty());
 }
 
 }  // namespace

@@ -380,6 +380,14 @@ Free software under the GNU General Public License, version 3 or (at your option
         <source>Drag with the left mouse button to turn the plate; move the mouse to probe the gas. The force labels Fx and Fy are in newtons, written “Н”, the Russian letter for N.</source>
         <translation>Drag with the left mouse button to turn the plate; move the mouse to probe the gas. The force labels Fx and Fy are in newtons, written “Н”, the Russian letter for N.</translation>
     </message>
+    <message>
+        <source>Point %1, %2: no values below α = %3°.</source>
+        <translation>Point %1, %2: no values below α = %3°.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2: T %3 K, P %4 Pa, M %5, V %6 m/s.</source>
+        <translation>Point %1, %2: T %3 K, P %4 Pa, M %5, V %6 m/s.</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>

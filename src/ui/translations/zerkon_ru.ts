@@ -380,6 +380,14 @@ Free software under the GNU General Public License, version 3 or (at your option
         <source>Drag with the left mouse button to turn the plate; move the mouse to probe the gas. The force labels Fx and Fy are in newtons, written “Н”, the Russian letter for N.</source>
         <translation>Чтобы повернуть пластину, перетаскивайте её левой кнопкой мыши; ведите мышь над рисунком, чтобы узнать состояние газа в точке. Подписи сил Fx и Fy — в ньютонах (Н).</translation>
     </message>
+    <message>
+        <source>Point %1, %2: no values below α = %3°.</source>
+        <translation>Точка %1, %2: при α меньше %3° значений нет.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2: T %3 K, P %4 Pa, M %5, V %6 m/s.</source>
+        <translation>Точка %1, %2: T %3 К, P %4 Па, M %5, V %6 м/с.</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
