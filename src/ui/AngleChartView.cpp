@@ -20,7 +20,7 @@
 AngleChartView::AngleChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent) {
   setRenderHint(QPainter::Antialiasing);
   setCursor(Qt::CrossCursor);
-  setMouseTracking(true);
+  viewport()->setMouseTracking(true);  // the values follow the pointer without a button
   setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -81,5 +81,20 @@ void placeBeside(const QWidget& main, const QWidget& picture, QWidget& window) {
       others.push_back(other->frameGeometry());
   const QRect shownPicture(picture.mapToGlobal(QPoint(0, 0)), picture.size());
   constexpr int kGap = 8;  // pixels between two frames
-  window.move(besidePosition(frame, shownPicture, size, room, kGap, others));
+  QSize placed = size;
+  QPoint at = besidePosition(frame, shownPicture, placed, room, kGap, others);
+  // Nowhere clear of the picture at this size: smaller, down to what the window can take.
+  const QSize least =
+      window.minimumSizeHint().expandedTo(window.minimumSize()).grownBy(margins).boundedTo(size);
+  while (QRect(at, placed).intersects(shownPicture) && placed != least) {
+    placed = QSize(std::max(least.width(), placed.width() * 9 / 10),
+                   std::max(least.height(), placed.height() * 9 / 10));
+    at = besidePosition(frame, shownPicture, placed, room, kGap, others);
+  }
+  if (QRect(at, placed).intersects(shownPicture)) {
+    placed = size;  // covering it anyway: better at full size
+    at = besidePosition(frame, shownPicture, placed, room, kGap, others);
+  }
+  if (placed != size) window.resize(placed.shrunkBy(margins));
+  window.move(at);
 }
