@@ -2,8 +2,10 @@
 #include "app/FieldLogic.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/NumberText.h"
+#include "model/Constants.h"
 
 double FieldTexts::getValue(FieldId id) const {
   return parseNumber(text(id));
@@ -48,6 +50,14 @@ void recomputeFreeStream(FieldTexts& fields, FlowModel& model) {
   fields.setValue(FieldId::V01, derived.specificVolume);
   // The model works with the density the student sees.
   model.setDensity(fields.getValue(FieldId::Rho1));
+}
+
+void applyMach(FieldTexts& fields, FlowModel& model) {
+  const double mach = fields.getValue(FieldId::M1);
+  const double temperature = fields.getValue(FieldId::T1);
+  // c1 as deriveFreeStream computes it.
+  fields.setValue(FieldId::V1, mach * std::sqrt(temperature * kSoundSpeedFactor));
+  recomputeFreeStream(fields, model);
 }
 
 FreeStream shownFreeStream(const FieldTexts& fields) {

@@ -65,6 +65,9 @@ void attachFields(FieldTexts& fields);
 // Reads T1, P1, V1, derives and shows the free stream, and hands the model
 // the density as shown.
 void recomputeFreeStream(FieldTexts& fields, FlowModel& model);
+// M1 was typed: V1 becomes M1 · c1 for the T1 shown, then everything follows as
+// recomputeFreeStream does it. M1 is shown again as derived from the V1 shown.
+void applyMach(FieldTexts& fields, FlowModel& model);
 // The free stream as the fields show it, for the probe.
 FreeStream shownFreeStream(const FieldTexts& fields);
 // Samples the flow at (x, y) from the shown free stream and shows the nine values.

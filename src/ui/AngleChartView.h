@@ -14,13 +14,19 @@ class AngleChartView final : public QChartView {
 
  signals:
   void angleAsked(double degrees);
+  // Left or Right with the chart focused: α one key step down or up (Shift: the fine step).
+  void angleStepAsked(double degrees);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ask(const QPointF& at);
+  // The values under the pointer as a tooltip: the axes' values there and, for each named
+  // curve that passes, its value at the pointer's horizontal position.
+  void showValues(const QPoint& at);
   bool dragging = false;  // a press inside the plot area started a drag
 };

@@ -16,6 +16,7 @@
 #include "chart/ChartFile.h"
 
 class AngleChartView;
+class QPushButton;
 class FlowModel;
 class LoadsChart;
 class ThetaBetaChart;
@@ -42,11 +43,18 @@ class ChartsWindow final : public QDialog {
  signals:
   // A click or drag on a chart asks for this angle of attack [°], not yet clamped.
   void angleAsked(double degrees);
+  // An arrow key on a focused chart: α by this many degrees from where it stands.
+  void angleStepAsked(double degrees);
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // A new language: the charts are made again in it, with the title and the buttons.
+  void changeEvent(QEvent* event) override;
 
  private:
+  void retranslate();
+  // The charts in words, for a screen reader: the operating point, θmax, c_l and c_d now.
+  void describe(const ChartSeries& series);
   // Asks for a file name and writes the chart there, PNG or SVG by its extension.
   void saveChart(ChartKind kind);
 
@@ -56,6 +64,9 @@ class ChartsWindow final : public QDialog {
   LoadsChart* loads = nullptr;
   AngleChartView* thetaBetaPane = nullptr;
   AngleChartView* loadsPane = nullptr;
+  QPushButton* saveThetaBeta = nullptr;
+  QPushButton* saveLoads = nullptr;
+  QString folder;     // where the last chart went; the current folder at first
   QTimer pending;     // single shot, 0 ms: one redraw for all the changes before it fires
   bool stale = true;  // changes arrived while hidden
   int refreshes = 0;

@@ -25,7 +25,9 @@ QString fieldToolTip(FieldId id) {
     case FieldId::C1:
       return FieldHelp::tr("c₁, free-stream speed of sound, m/s: √(415.7 · T₁)");
     case FieldId::M1:
-      return FieldHelp::tr("M₁, free-stream Mach number, no unit: V₁ / c₁");
+      return FieldHelp::tr(
+          "M₁, free-stream Mach number, no unit: V₁ / c₁; a Mach number typed in sets V₁ = M₁ · "
+          "c₁");
     case FieldId::V01:
       return FieldHelp::tr("V₀₁, free-stream specific volume, m³/kg: 1 / ρ₁");
     case FieldId::T:

@@ -106,22 +106,29 @@ void DisplayConnection::established() {
   if (connecting) releaseHeld();
 }
 
-FlowApp::FlowApp(int argc, char** argv, Language language)
-    : programName(nameFrom(argc, argv)), chosenLanguage(language) {
+FlowApp::FlowApp(int argc, char** argv, Language language, bool remember)
+    : programName(nameFrom(argc, argv)), chosenLanguage(language), memory(remember) {
   display.established();
   QApplication::setApplicationName(QStringLiteral("zerkon"));
   QApplication::setApplicationVersion(QString::fromLatin1(kVersion.data(), kVersion.size()));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
   QApplication::setWindowIcon(applicationIcon());
   // The window was built in English; it retranslates itself into the language asked for on
-  // the command line, else the system's.
-  installLanguage(chosenLanguage);
+  // the command line, else the one last used, else the system's.
+  const RememberedWindows last = memory.load();
+  installLanguage(chosenLanguage != Language::System ? chosenLanguage
+                                                     : last.language.value_or(Language::System));
+  dialog.rememberPositions(last.positions);
+  startZoom = last.zoom;
 }
 
 int FlowApp::run() {
+  QObject::connect(&dialog, &MainDialog::forgetAsked, &dialog, [this] { memory.forget(); });
+  QObject::connect(&dialog, &QDialog::finished, &dialog, [this] { memory.save(dialog); });
   // The close box, Alt+F4, Quit and every other way of closing the window end the program.
   QObject::connect(&dialog, &QDialog::finished, &application, &QCoreApplication::quit,
                    Qt::QueuedConnection);
   dialog.show();
+  dialog.setZoom(startZoom);
   return QApplication::exec();
 }

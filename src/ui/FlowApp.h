@@ -17,6 +17,7 @@
 #include "model/FlowModel.h"
 #include "ui/MainDialog.h"
 #include "ui/WindowCommandLine.h"
+#include "ui/WindowMemory.h"
 
 // The desktop entry's and the metainfo's name, without ".desktop".
 inline constexpr auto kDesktopId = "org.example.zerkon";
@@ -45,7 +46,9 @@ std::string noDisplayMessage(std::string_view platform, std::string_view display
 class FlowApp {
  public:
   // Only the program name is handed on to Qt.
-  FlowApp(int argc, char** argv, Language language = Language::System);
+  // With `remember` the language, zoom and window places of the last run come back, and
+  // this run's are kept for the next (ui/WindowMemory.h).
+  FlowApp(int argc, char** argv, Language language = Language::System, bool remember = false);
 
   // Shows the window; returns when it is closed.
   int run();
@@ -59,8 +62,10 @@ class FlowApp {
   std::array<char*, 2> arguments{programName.data(), nullptr};
   int argumentCount = 1;
   Language chosenLanguage;
+  WindowMemory memory;
   DisplayConnection display;  // before the application object, which connects
   QApplication application{argumentCount, arguments.data()};
   FlowModel model;
   MainDialog dialog{model};
+  int startZoom = 100;  // per cent
 };

@@ -100,7 +100,7 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
        }},
       {QT_TR_NOOP("The force arrow: the force on the plate from the pressures 20 pixels below and "
                   "above its centre, normal to the plate, with its vertical part Fy and horizontal "
-                  "part Fx; the labels are in newtons (H)."),
+                  "part Fx; the labels are in newtons, written “Н”, the Russian letter for N."),
        [](QPainter& p) {
          p.setPen(pen(Qt::black, 1));
          const QPointF centre(12, 25);

@@ -5,7 +5,10 @@
 // All field rules go through FieldLogic, as in the batch tool.
 
 #include <QDialog>
+#include <QPoint>
+#include <QString>
 #include <array>
+#include <map>
 #include <memory>
 
 #include "app/FieldLogic.h"
@@ -17,6 +20,9 @@ class FlowModel;
 class NumberField;
 class PictureActions;
 class QAction;
+class QDoubleSpinBox;
+class QLabel;
+class QVBoxLayout;
 class QActionGroup;
 class QMenu;
 class RegimeLabel;
@@ -57,6 +63,8 @@ class MainDialog final : public QDialog {
   TheoryWindow* theoryWindow() const { return theory; }
   PictureActions& pictureActions() const { return *pictures; }
   RegimeLabel& regimeLabel() const { return *regime; }
+  // α typed in degrees, 0 to 75; it follows every turn of the plate.
+  QDoubleSpinBox& angleField() const { return *angle; }
   QAction* chartsAction() const { return chartsItem; }
   // Null until the charts are first opened.
   ChartsWindow* chartsWindow() const { return charts; }
@@ -75,6 +83,17 @@ class MainDialog final : public QDialog {
   void setZoom(int percent);
   int zoom() const { return view.zoom(); }
 
+  // Where the windows stood in the last run, by "main", "theory" and "charts": each is used
+  // once, when the window first opens, if it is still wholly on a screen and off the picture.
+  void rememberPositions(const std::map<QString, QPoint>& positions);
+  QAction* forgetAction() const { return forgetItem; }
+  // Forget remembered settings: the window back at 100 % in the system's language, the other
+  // windows beside it, and forgetAsked for whoever keeps the settings.
+  void forgetSettings();
+
+ signals:
+  void forgetAsked();
+
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   // Escape never closes the window: a field puts back its applied text, elsewhere
@@ -86,6 +105,11 @@ class MainDialog final : public QDialog {
  private:
   // V1, T1 or P1 was left or confirmed with Enter.
   void applyFreeStream();
+  // M1 was left: a changed Mach number sets V1, an unchanged one nothing.
+  void applyMach();
+  // The nine local fields for the picture point (x, y); "—" where the model's probe reads
+  // nothing (below its sample angle).
+  void probe(int x, int y);
   void showFieldMenu(NumberField& field, const QPoint& at);
   void addMenuItems(QMenu& menu) const;
   // Only a shown theory window is brought up to date: closed, it costs nothing. The charts
@@ -95,12 +119,21 @@ class MainDialog final : public QDialog {
   void refreshRegime();
   // Puts the theory or the charts window beside this one, never over it.
   void placeBeside(QWidget& window);
+  // The window's keys work in `window` as well.
+  void shareKeys(QWidget& window);
+  // The first placement: where it stood last time if that still fits, else beside.
+  void placeFirst(QWidget& window, const QString& key);
+  // After a zoom: the fields beside the picture instead of below it when the window would
+  // be taller than the screen, so a projector's 1080 lines show all of it at 200 %.
+  void reflow();
   // After a zoom: as much of the window on its screen as fits.
   void keepOnScreen();
   void retranslate();
 
   FlowModel& model;
   std::unique_ptr<Ui::MainDialog> ui;
+  QString shownMach;        // M1 as the last recompute wrote it
+  QString announcedRegime;  // the regime line a screen reader last heard
   FlowView view;
   WidgetFieldTexts fields;
   QAction* about = nullptr;        // owned by this window
@@ -109,11 +142,16 @@ class MainDialog final : public QDialog {
 
   // The regime line and the picture's tools, both owned by this window.
   RegimeLabel* regime = nullptr;
+  QLabel* angleLabel = nullptr;  // "α", owned by this window as the field
+  QDoubleSpinBox* angle = nullptr;
   PictureActions* pictures = nullptr;
   ViewActions* controls = nullptr;  // owned by this window
   WindowZoom windowZoom;
-  QAction* chartsItem = nullptr;   // owned by this window
-  ChartsWindow* charts = nullptr;  // owned by this window
+  QAction* chartsItem = nullptr;         // owned by this window
+  QAction* forgetItem = nullptr;         // owned by this window
+  QVBoxLayout* picturePart = nullptr;    // the picture, α and the regime; owned by the layout
+  std::map<QString, QPoint> remembered;  // frame corners from the last run, screen pixels
+  ChartsWindow* charts = nullptr;        // owned by this window
 
   // The context menu's Language items, owned by this window.
   QActionGroup* languages = nullptr;

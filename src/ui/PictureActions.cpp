@@ -12,12 +12,14 @@
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
 
 #include "app/Export.h"
 #include "platform/OutputFile.h"
 #include "ui/LegendWindow.h"
+#include "ui/WindowPlacement.h"
 #include "view/FlowView.h"
 
 namespace {
@@ -151,28 +153,35 @@ bool PictureActions::savePictureAs(const QImage& frame, const QString& path) {
   return false;
 }
 
+QString inLocale(const QString& table, const QString& decimalPoint) {
+  // A number alone in its cell: digits with at most one point, a sign and an exponent.
+  static const QRegularExpression kNumber(
+      QStringLiteral("^[-+]?[0-9]*\\.[0-9]+([eE][-+]?[0-9]+)?$"));
+  QStringList rows = table.split(QLatin1Char('\n'));
+  for (QString& row : rows) {
+    QStringList cells = row.split(QLatin1Char('\t'));
+    for (QString& cell : cells)
+      if (kNumber.match(cell).hasMatch()) cell.replace(QLatin1Char('.'), decimalPoint);
+    row = cells.join(QLatin1Char('\t'));
+  }
+  return rows.join(QLatin1Char('\n'));
+}
+
 void PictureActions::copyValues() {
   const std::optional<QPoint> at = view.probedPoint();
   const std::optional<ProbedPoint> probed =
       at ? std::optional(ProbedPoint{at->x(), at->y()}) : std::nullopt;
   const std::string table = valuesTable(fields, model, probed, makeTheoryReport(model));
-  QGuiApplication::clipboard()->setText(QString::fromStdString(table));
+  QGuiApplication::clipboard()->setText(
+      inLocale(QString::fromStdString(table), window.locale().decimalPoint()));
 }
 
 void PictureActions::showLegend() {
   if (!legendBox) {
     legendBox = new LegendWindow(&window);
-    // Beside the window, not over the picture, where the screen has room.
+    // Beside the window, never over the picture.
     legendBox->adjustSize();
-    const QRect frame = window.frameGeometry();
-    const QRect room = window.screen() ? window.screen()->availableGeometry() : QRect();
-    const QPoint left = frame.topLeft() - QPoint(legendBox->width() + 8, 0);
-    for (const QPoint& at : {frame.topRight() + QPoint(8, 0), left}) {
-      if (room.contains(QRect(at, legendBox->size()))) {
-        legendBox->move(at);
-        break;
-      }
-    }
+    placeBeside(window, view, *legendBox);
   }
   legendBox->show();
   legendBox->raise();

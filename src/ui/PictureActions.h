@@ -22,6 +22,10 @@ class QWidget;
 // A path fit for a message box: a long one keeps its start and end around "…".
 QString shortenedPath(const QString& path);
 
+// `table` (tab-separated cells) with every number's point written as `decimalPoint`, so that
+// a spreadsheet in the window's language reads the numbers as numbers.
+QString inLocale(const QString& table, const QString& decimalPoint);
+
 class PictureActions final : public QObject {
   Q_OBJECT
 

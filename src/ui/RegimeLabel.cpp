@@ -4,11 +4,16 @@
 #include <QCoreApplication>
 
 #include "app/RegimeLine.h"
+#include "ui/ReadableColour.h"
 #include "ui/TheoryWindow.h"
 
 RegimeLabel::RegimeLabel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
-  setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A long sentence takes a second line rather than widening the window.
+  setWordWrap(true);
+  // Reachable with Tab, its explanation read as its description.
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  setFocusPolicy(Qt::TabFocus);
   normalPalette = palette();
 }
 
@@ -19,9 +24,12 @@ void RegimeLabel::setLine(const RegimeLine& line) {
     sentence = sentence.arg(QString::fromStdString(argument));
   setText(sentence);
   setToolTip(QCoreApplication::translate(kRegimeLineContext, line.explanationText));
+  setAccessibleDescription(toolTip());
   warning = !line.realFlow;
   QPalette shown = normalPalette;
   // The same colour as the theory window's warning, so the two read as one.
-  if (warning) shown.setColor(QPalette::WindowText, TheoryWindow::kWarningColour);
+  if (warning)
+    shown.setColor(QPalette::WindowText,
+                   readableOn(TheoryWindow::kWarningColour, normalPalette.color(QPalette::Window)));
   setPalette(shown);
 }

@@ -11,6 +11,7 @@
 
 #include "app/RegimeLine.h"
 #include "app/TheoryReport.h"
+#include "ui/ReadableColour.h"
 
 namespace {
 const QString kAbsent = QStringLiteral("—");
@@ -190,7 +191,9 @@ void TheoryWindow::refresh() {
 
   warning = !picturesRealFlow(report.regime);
   QPalette palette = normalPalette;
-  if (warning) palette.setColor(QPalette::WindowText, kWarningColour);
+  if (warning)
+    palette.setColor(QPalette::WindowText,
+                     readableOn(kWarningColour, normalPalette.color(QPalette::Window)));
   regime->setPalette(palette);
   note->setText(QCoreApplication::translate(kRegimeLineContext, line.explanationText));
 }

@@ -50,6 +50,9 @@ WindowInvocation parseWindowCommandLine(const std::vector<std::string>& argument
     if (name == "--help" || name == "-h" || name == "--version") {
       if (value) fail("option " + std::string(name) + " takes no value");
       (name == "--version" ? version : help) = true;
+    } else if (name == "--fresh") {
+      if (value) fail("option --fresh takes no value");
+      result.fresh = true;
     } else if (name == "--language") {
       if (!value) {
         if (i + 1 >= arguments.size()) {
@@ -88,7 +91,10 @@ std::string windowHelpText() {
          "the gas; right-click for the menu.\n"
          "\n"
          "Options:\n"
-         "  --language ru|en  the language of the window (default: the system locale)\n"
+         "  --language ru|en  the language of the window (default: the one last used, else\n"
+         "                    the system locale)\n"
+         "  --fresh           start with the defaults and remember nothing of this run (for a\n"
+         "                    computer many people share); the settings kept stay as they are\n"
          "  --version         print the version and exit\n"
          "  -h, --help        print this help and exit\n";
 }

@@ -16,6 +16,8 @@ struct WindowInvocation {
   Action action = Action::Run;
   std::string error;  // one line naming the problem, for Action::Error
   Language language = Language::System;
+  // --fresh: the remembered language, zoom and places are neither read nor written.
+  bool fresh = false;
 };
 
 // `arguments` without the program name.

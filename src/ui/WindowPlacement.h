@@ -1,13 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Where a second window goes beside the main one: to its right when the
-// screen has room, else to its left, else below it; never over it.
+// Where a second window goes beside the main one: to its right when the screen has room,
+// else to its left, below or above it; where no side has room, pushed back onto the screen
+// so that it covers neither the picture nor, as far as it can, the other windows.
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <vector>
 
-// The top-left corner for a frame of `size` beside `main` (a frame, in screen
-// pixels), `gap` pixels away, on the screen area `available`. When no side has
-// room for the whole frame, the side that shows most of it.
-QPoint besidePosition(const QRect& main, const QSize& size, const QRect& available, int gap);
+// The top-left corner for a frame of `size` beside `main` (frames in screen pixels), `gap`
+// pixels away, wholly on the screen area `available`. `picture` is the part of `main` that
+// must stay uncovered; `others` are windows already open that it should not cover either.
+// A frame larger than the screen is pinned to the screen's top-left corner.
+QPoint besidePosition(const QRect& main, const QRect& picture, const QSize& size,
+                      const QRect& available, int gap, const std::vector<QRect>& others = {});
+
+class QWidget;
+
+// Moves `window` (not yet shown, or shown) beside `main` on main's screen by besidePosition,
+// keeping `picture` clear and avoiding main's other shown windows; a window larger than the
+// screen's free area is first made to fit it.
+void placeBeside(const QWidget& main, const QWidget& picture, QWidget& window);

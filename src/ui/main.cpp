@@ -38,6 +38,6 @@ int main(int argc, char** argv) {
     case WindowInvocation::Action::Run:
       break;
   }
-  FlowApp app(argc, argv, call.language);
+  FlowApp app(argc, argv, call.language, !call.fresh);
   return app.run();
 }

@@ -16,6 +16,7 @@
 #include "ui/ChartsWindow.h"
 #include "ui/MainDialog.h"
 #include "ui/NumberField.h"
+#include "ui/TheoryWindow.h"
 
 namespace {
 
@@ -116,6 +117,9 @@ TEST_F(ChartsWindowTest, RedrawsOncePerChangeNeverOnTheTickNorWhileHidden) {
 }
 
 TEST_F(ChartsWindowTest, AClickOrDragOnAChartTurnsThePlateAsTheKeysDo) {
+  // As wide as on a desktop: on the test's small screen a pixel is more than 0.1°.
+  charts().resize(1150, 500);
+  QApplication::processEvents();
   QSignalSpy turned(&view(), &FlowView::plateTurned);
   AngleChartView& loads = charts().loadsView();
   QTest::mouseClick(loads.viewport(), Qt::LeftButton, {}, at(loads, 20.0, 0.1));
@@ -140,6 +144,26 @@ TEST_F(ChartsWindowTest, AClickOrDragOnAChartTurnsThePlateAsTheKeysDo) {
   const int before = turned.count();
   QTest::mouseClick(thetaBeta.viewport(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_EQ(turned.count(), before);
+}
+
+TEST_F(ChartsWindowTest, TheMainWindowsKeysWorkThereAndArrowsStepAlpha) {
+  view().turnTo(10.0);
+  AngleChartView& loads = charts().loadsView();
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    double degrees;
+  } steps[] = {{Qt::Key_Right, {}, 11.0}, {Qt::Key_Left, Qt::ShiftModifier, 10.9}};
+  for (const auto& s : steps) {
+    QTest::keyClick(&loads, s.key, s.modifiers);
+    EXPECT_NEAR(alphaDegrees(), s.degrees, 1e-9);
+  }
+  // Space pauses and F2 opens the theory, as in the main window.
+  QTest::keyClick(&loads, Qt::Key_Space);
+  EXPECT_TRUE(view().isPaused());
+  QTest::keyClick(&loads, Qt::Key_F2);
+  ASSERT_NE(window.theoryWindow(), nullptr);
+  EXPECT_TRUE(window.theoryWindow()->isVisible());
 }
 
 }  // namespace

@@ -3,15 +3,21 @@
 // and what a screen reader hears of the fields and the picture.
 #include <gtest/gtest.h>
 #include <QAccessible>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QTest>
+#include <QValueAxis>
 #include <QXmlStreamReader>
+#include <functional>
 
+#include "chart/LoadsChart.h"
 #include "model/FlowModel.h"
 #include "ui/AboutDialog.h"
+#include "ui/ChartsWindow.h"
 #include "ui/Language.h"
 #include "ui/MainDialog.h"
 #include "ui/NumberField.h"
+#include "ui/PictureActions.h"
 #include "ui/RegimeLabel.h"
 #include "ui/TheoryWindow.h"
 
@@ -57,19 +63,24 @@ TEST(LanguageTest, TheWindowSwitchesLanguageWhileItRuns) {
   FlowModel model;
   MainDialog window(model);
   window.showTheory();
+  window.showCharts();
   const auto russian = [](const char* text) { return QString::fromUtf8(text); };
   const struct {
     Language language;
-    QString about, velocityName, theoryTitle;
+    QString about, velocityName, theoryTitle, chartsTitle, alphaAxis, copied;
   } cases[] = {
       {Language::Russian,
        russian("Программа построения визуальной модели процесса обтекания бесконечно тонкой "
                "пластины сверхзвуковым потоком"),
-       russian("V₁, скорость, м/с"), russian("Теория скачков и волн разрежения")},
+       russian("V₁, скорость, м/с"), russian("Теория скачков и волн разрежения"),
+       russian("Графики"), russian("угол атаки α [°]"),
+       QStringLiteral("M₁ [-]\tT [K]\n0,8905\t273\n")},
       {Language::English,
        QStringLiteral("A program that builds a visual model of supersonic flow around an "
                       "infinitely thin flat plate"),
-       russian("V₁, velocity, m/s"), QStringLiteral("Shock-expansion theory")},
+       russian("V₁, velocity, m/s"), QStringLiteral("Shock-expansion theory"),
+       QStringLiteral("Charts"), russian("angle of attack α [°]"),
+       QStringLiteral("M₁ [-]\tT [K]\n0.8905\t273\n")},
   };
   for (const auto& c : cases) {
     installLanguage(c.language);
@@ -79,6 +90,13 @@ TEST(LanguageTest, TheWindowSwitchesLanguageWhileItRuns) {
               c.about);
     EXPECT_EQ(window.field(FieldId::V1).accessibleName(), c.velocityName);
     EXPECT_EQ(window.theoryWindow()->windowTitle(), c.theoryTitle);
+    // The charts follow at once, their axes too; copied numbers paste as numbers there.
+    ChartsWindow& charts = *window.chartsWindow();
+    EXPECT_EQ(charts.windowTitle(), c.chartsTitle);
+    EXPECT_EQ(charts.loadsChart().axes(Qt::Horizontal).front()->titleText(), c.alphaAxis);
+    EXPECT_EQ(
+        inLocale(QStringLiteral("M₁ [-]\tT [K]\n0.8905\t273\n"), window.locale().decimalPoint()),
+        c.copied);
   }
   EXPECT_TRUE(installLanguage(QStringLiteral("ru")));
   EXPECT_FALSE(installLanguage(QStringLiteral("de")));
@@ -141,6 +159,38 @@ TEST(LanguageTest, FieldsAndPictureArePlainTextForAScreenReader) {
   for (QAction* item : items)
     EXPECT_TRUE(item->text().contains(QLatin1Char('&')) || !item->shortcut().isEmpty())
         << item->text().toStdString();
+}
+
+TEST(LanguageTest, AScreenReaderTurnsThePlateAsASlider) {
+  FlowModel model;
+  MainDialog window(model);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(&window.flowView());
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->role(), QAccessible::Slider);
+  QAccessibleValueInterface* alpha = picture->valueInterface();
+  ASSERT_NE(alpha, nullptr);
+  EXPECT_EQ(alpha->minimumValue().toDouble(), 0.0);
+  EXPECT_EQ(alpha->maximumValue().toDouble(), 75.0);
+  // Set through the slider, by the α field or beyond the limit: all read back alike.
+  const struct {
+    const char* how;
+    std::function<void()> turn;
+    double degrees;
+  } turns[] = {
+      {"slider", [&] { alpha->setCurrentValue(20.0); }, 20.0},
+      {"α field", [&] { window.angleField().setValue(12.5); }, 12.5},
+      {"beyond 75°", [&] { alpha->setCurrentValue(90.0); }, 75.0},
+  };
+  for (const auto& t : turns) {
+    t.turn();
+    EXPECT_DOUBLE_EQ(alpha->currentValue().toDouble(), t.degrees) << t.how;
+    EXPECT_DOUBLE_EQ(window.angleField().value(), t.degrees) << t.how;
+  }
+  // The regime line is reachable and explains itself.
+  EXPECT_EQ(window.regimeLabel().focusPolicy(), Qt::TabFocus);
+  EXPECT_FALSE(accessible(&window.regimeLabel(), QAccessible::Description).isEmpty());
 }
 
 }  // namespace

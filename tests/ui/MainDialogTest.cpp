@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <numbers>
 
 #include "app/NumberText.h"
 #include "model/FlowModel.h"
@@ -97,7 +100,8 @@ TEST_F(MainDialogTest, StartsWithTheDefaultFreeStreamAndAnIdleProbe) {
   EXPECT_EQ(model.density, 1.234);
 
   for (const FieldId id : kAttachOrder) {
-    const bool input = id == FieldId::V1 || id == FieldId::T1 || id == FieldId::P1;
+    const bool input =
+        id == FieldId::V1 || id == FieldId::T1 || id == FieldId::P1 || id == FieldId::M1;
     EXPECT_EQ(window.field(id).isReadOnly(), !input) << static_cast<int>(id);
   }
   EXPECT_EQ(window.windowTitle(), QStringLiteral("zerkon"));
@@ -147,10 +151,14 @@ TEST_F(MainDialogTest, LeavingAnUnchangedFieldStillRecomputes) {
   EXPECT_EQ(model.density, 1.234);
 }
 
-TEST_F(MainDialogTest, TheProbeIsZeroWhileThePlateLiesNearlyFlat) {
-  view().animation().turnPlate(0.09);
+TEST_F(MainDialogTest, TheProbeShowsNoValueWhileThePlateLiesNearlyFlat) {
+  view().turnTo(5.0);  // below the model's 0.1 rad
   hover(QPoint(400, 300));
-  for (const FieldId id : kProbeFields) EXPECT_EQ(shown(id), QStringLiteral("0.000"));
+  for (const FieldId id : kProbeFields) EXPECT_EQ(shown(id), QStringLiteral("—"));
+  EXPECT_TRUE(window.regimeLabel().toolTip().contains(QStringLiteral("α = 5.73°")));
+  view().turnTo(6.0);
+  EXPECT_NE(shown(FieldId::T), QStringLiteral("—"));
+  EXPECT_FALSE(window.regimeLabel().toolTip().contains(QStringLiteral("5.73")));
 }
 
 TEST_F(MainDialogTest, TheProbeBehindTheLowerShockShowsTheLocalState) {
@@ -388,6 +396,57 @@ TEST_F(MainDialogTest, AHiddenOrMinimisedWindowRestsTheAnimationAndGoesOnWhereIt
   }
 }
 
+TEST_F(MainDialogTest, MachAndAlphaAreTypedDirectly) {
+  // M1 sets V1 = M1 · c1; M1 then shows what the rounded V1 gives.
+  const struct {
+    const char* mach;
+    const char* velocity;
+    const char* shownMach;
+  } machs[] = {{"2", "673.8", "2.000"}, {"5", "1684", "4.999"}, {"0.5", "168.4", "0.500"}};
+  for (const auto& m : machs) {
+    type(FieldId::M1, QString::fromLatin1(m.mach));
+    leave(FieldId::M1);
+    EXPECT_EQ(shown(FieldId::V1).toStdString(), m.velocity) << m.mach;
+    EXPECT_EQ(shown(FieldId::M1).toStdString(), m.shownMach) << m.mach;
+    EXPECT_EQ(model.velocity, parseNumber(m.velocity)) << m.mach;
+  }
+  // Passing through M1 changes nothing.
+  window.field(FieldId::M1).setFocus();
+  leave(FieldId::M1);
+  EXPECT_EQ(shown(FieldId::V1), QStringLiteral("168.4"));
+
+  // α: typed and confirmed, as the keys turn it; beyond 75° it holds at 75°.
+  QDoubleSpinBox& alpha = window.angleField();
+  const struct {
+    const char* typed;
+    double degrees;
+  } angles[] = {{"5", 5.0}, {"12.5", 12.5}, {"80", 75.0}, {"0", 0.0}};
+  for (const auto& a : angles) {
+    alpha.setFocus();
+    alpha.selectAll();
+    QTest::keyClicks(&alpha, QString::fromLatin1(a.typed));
+    QTest::keyClick(&alpha, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(model.angle * 180 / std::numbers::pi, a.degrees) << a.typed;
+    EXPECT_DOUBLE_EQ(alpha.value(), a.degrees) << a.typed;
+  }
+  // A turn by the keys shows in the field.
+  view().setFocus();
+  QTest::keyClick(&view(), Qt::Key_Right);
+  EXPECT_DOUBLE_EQ(alpha.value(), 1.0);
+}
+
+TEST_F(MainDialogTest, TheProbedPointFollowsANewFreeStream) {
+  view().turnTo(20.0);
+  hover(QPoint(150, 232));  // ahead of the plate: the free stream itself
+  EXPECT_EQ(shown(FieldId::V), QStringLiteral("450.0"));
+  type(FieldId::V1, QStringLiteral("1200"));
+  leave(FieldId::V1);
+  EXPECT_EQ(shown(FieldId::V), QStringLiteral("1200"));
+}
+
+// 0.5 rad, through the window so that its α field follows.
+constexpr double kHalfRadian = 28.64788975654116;  // degrees
+
 TEST_F(MainDialogTest, ZoomScalesThePictureAndTheFontsButNoNumber) {
   // The window without its picture, whose tracers every redraw moves, and without the regime
   // line, which follows the turns the test makes.
@@ -402,7 +461,7 @@ TEST_F(MainDialogTest, ZoomScalesThePictureAndTheFontsButNoNumber) {
   view().setPaused(true);
   view().setFocus();  // no text cursor blinking in a field
   const QPoint probe(300, 330);
-  view().animation().turnPlate(0.5);
+  view().turnTo(kHalfRadian);
   hover(probe);
   const QString pressure = shown(FieldId::P);
   const QSize size = window.size();
@@ -424,7 +483,7 @@ TEST_F(MainDialogTest, ZoomScalesThePictureAndTheFontsButNoNumber) {
   QTest::mouseMove(&view(), (QPoint(kPictureWidth / 2, kPictureHeight / 2) + QPoint(100, 100)) * 2);
   QTest::mouseRelease(&view(), Qt::LeftButton, {}, QPoint(300, 300));
   EXPECT_NEAR(model.angle, 0.7853981633974483, 1e-12);
-  view().animation().turnPlate(0.5);
+  view().turnTo(kHalfRadian);
   hover(probe * 2);
 
   // Ctrl+- twice and back at 100 %: the window exactly as it was.

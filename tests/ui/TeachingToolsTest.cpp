@@ -27,6 +27,7 @@
 #include "ui/MainDialog.h"
 #include "ui/NumberField.h"
 #include "ui/PictureActions.h"
+#include "ui/ReadableColour.h"
 #include "ui/RegimeLabel.h"
 #include "ui/TheoryWindow.h"
 
@@ -277,6 +278,27 @@ TEST_F(TeachingToolsTest, EveryFieldAndEveryNewItemExplainsItself) {
   for (const char* named : {"Tracers", "bubbles", "smaller the disc", "Streamlines", "Dashed",
                             "fans", "Dash-dot", "force", "Fx", "Fy", "angle of attack"})
     EXPECT_TRUE(legend.contains(QString::fromUtf8(named))) << named;
+}
+
+TEST(ReadableColour, SymbolsAndWarningsReadOnLightDarkAndHighContrastThemes) {
+  const QColor blue(0x00, 0x00, 0xff);
+  const QColor warning = TheoryWindow::kWarningColour;
+  const struct {
+    const char* theme;
+    QColor background;
+  } themes[] = {{"light", QColor(0xef, 0xef, 0xef)},
+                {"dark", QColor(0x2a, 0x2a, 0x2a)},
+                {"high contrast, black", Qt::black},
+                {"high contrast, white", Qt::white}};
+  for (const auto& t : themes) {
+    for (const QColor& colour : {blue, warning}) {
+      const QColor shown = readableOn(colour, t.background);
+      EXPECT_GE(contrastRatio(shown, t.background), 4.5)
+          << t.theme << " " << colour.name().toStdString();
+      // A colour that already reads is kept as the picture and the window drew it.
+      if (contrastRatio(colour, t.background) >= 4.5) EXPECT_EQ(shown, colour) << t.theme;
+    }
+  }
 }
 
 }  // namespace

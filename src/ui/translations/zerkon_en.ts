@@ -33,16 +33,8 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Charts</translation>
     </message>
     <message>
-        <source>Save chart...</source>
-        <translation>Save chart...</translation>
-    </message>
-    <message>
         <source>Save chart</source>
         <translation>Save chart</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png);;SVG drawing (*.svg)</source>
-        <translation>PNG image (*.png);;SVG drawing (*.svg)</translation>
     </message>
     <message>
         <source>A chart is saved as a .png or an .svg file, not as %1.</source>
@@ -55,6 +47,42 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>the chart cannot be drawn</source>
         <translation>the chart cannot be drawn</translation>
+    </message>
+    <message>
+        <source>Save θ-β-M chart...</source>
+        <translation>Save θ-β-M chart...</translation>
+    </message>
+    <message>
+        <source>Save loads chart...</source>
+        <translation>Save loads chart...</translation>
+    </message>
+    <message>
+        <source>θ-β-M chart</source>
+        <translation>θ-β-M chart</translation>
+    </message>
+    <message>
+        <source>Loads chart: c_l and c_d against α</source>
+        <translation>Loads chart: c_l and c_d against α</translation>
+    </message>
+    <message>
+        <source>M₁ = %1, θ = α = %2°, shock angle β = %3°, largest attached deflection θmax = %4°.</source>
+        <translation>M₁ = %1, θ = α = %2°, shock angle β = %3°, largest attached deflection θmax = %4°.</translation>
+    </message>
+    <message>
+        <source>M₁ = %1, α = %2°: by shock-expansion theory c_l = %3 and c_d = %4; by the model c_l = %5 and c_d = %6.</source>
+        <translation>M₁ = %1, α = %2°: by shock-expansion theory c_l = %3 and c_d = %4; by the model c_l = %5 and c_d = %6.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 already exists. Replace it?</translation>
     </message>
 </context>
 <context>
@@ -78,10 +106,6 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>c₁, free-stream speed of sound, m/s: √(415.7 · T₁)</source>
         <translation>c₁, free-stream speed of sound, m/s: √(415.7 · T₁)</translation>
-    </message>
-    <message>
-        <source>M₁, free-stream Mach number, no unit: V₁ / c₁</source>
-        <translation>M₁, free-stream Mach number, no unit: V₁ / c₁</translation>
     </message>
     <message>
         <source>V₀₁, free-stream specific volume, m³/kg: 1 / ρ₁</source>
@@ -187,6 +211,10 @@ Free software under the GNU General Public License, version 3 or (at your option
         <source>V_r, velocity across the turned stream, m/s</source>
         <translation>V_r, velocity across the turned stream, m/s</translation>
     </message>
+    <message>
+        <source>M₁, free-stream Mach number, no unit: V₁ / c₁; a Mach number typed in sets V₁ = M₁ · c₁</source>
+        <translation>M₁, free-stream Mach number, no unit: V₁ / c₁; a Mach number typed in sets V₁ = M₁ · c₁</translation>
+    </message>
 </context>
 <context>
     <name>LegendWindow</name>
@@ -215,10 +243,6 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Dash-dot lines: the undisturbed free stream at the heights of the leading and the trailing edge.</translation>
     </message>
     <message>
-        <source>The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons (H).</source>
-        <translation>The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons (H).</translation>
-    </message>
-    <message>
         <source>The angle arc: the angle of attack α between the thin horizontal reference line and the plate, with its value in degrees.</source>
         <translation>The angle arc: the angle of attack α between the thin horizontal reference line and the plate, with its value in degrees.</translation>
     </message>
@@ -229,6 +253,10 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>Legend</source>
         <translation>Legend</translation>
+    </message>
+    <message>
+        <source>The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons, written “Н”, the Russian letter for N.</source>
+        <translation>The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons, written “Н”, the Russian letter for N.</translation>
     </message>
 </context>
 <context>
@@ -351,6 +379,38 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>&amp;Charts...</source>
         <translation>&amp;Charts...</translation>
+    </message>
+    <message>
+        <source>The probe reads the flow from α = %1° (0.1 rad) on; below that angle the fields of the point show “—”.</source>
+        <translation>The probe reads the flow from α = %1° (0.1 rad) on; below that angle the fields of the point show “—”.</translation>
+    </message>
+    <message>
+        <source>&amp;Forget remembered settings</source>
+        <translation>&amp;Forget remembered settings</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;α&lt;/i&gt;</source>
+        <translation>&lt;i&gt;α&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>α, angle of attack, degrees</source>
+        <translation>α, angle of attack, degrees</translation>
+    </message>
+    <message>
+        <source>α, angle of attack, degrees: typed in or stepped, 0 to 75</source>
+        <translation>α, angle of attack, degrees: typed in or stepped, 0 to 75</translation>
+    </message>
+    <message>
+        <source>Drag with the left mouse button to turn the plate; move the mouse to probe the gas. The force labels Fx and Fy are in newtons, written “Н”, the Russian letter for N.</source>
+        <translation>Drag with the left mouse button to turn the plate; move the mouse to probe the gas. The force labels Fx and Fy are in newtons, written “Н”, the Russian letter for N.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2: no values below α = %3°.</source>
+        <translation>Point %1, %2: no values below α = %3°.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2: T %3 K, P %4 Pa, M %5, V %6 m/s.</source>
+        <translation>Point %1, %2: T %3 K, P %4 Pa, M %5, V %6 m/s.</translation>
     </message>
 </context>
 <context>

@@ -33,20 +33,12 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Графики</translation>
     </message>
     <message>
-        <source>Save chart...</source>
-        <translation>Сохранить график...</translation>
-    </message>
-    <message>
         <source>Save chart</source>
         <translation>Сохранение графика</translation>
     </message>
     <message>
-        <source>PNG image (*.png);;SVG drawing (*.svg)</source>
-        <translation>Изображение PNG (*.png);;Рисунок SVG (*.svg)</translation>
-    </message>
-    <message>
         <source>A chart is saved as a .png or an .svg file, not as %1.</source>
-        <translation>График сохраняется в файл .png или .svg, а не %1.</translation>
+        <translation>График можно сохранить только в файл .png или .svg, а не в %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
@@ -55,6 +47,42 @@ Free software under the GNU General Public License, version 3 or (at your option
     <message>
         <source>the chart cannot be drawn</source>
         <translation>график не удаётся построить</translation>
+    </message>
+    <message>
+        <source>Save θ-β-M chart...</source>
+        <translation>Сохранить график θ-β-M...</translation>
+    </message>
+    <message>
+        <source>Save loads chart...</source>
+        <translation>Сохранить график коэффициентов...</translation>
+    </message>
+    <message>
+        <source>θ-β-M chart</source>
+        <translation>График θ-β-M</translation>
+    </message>
+    <message>
+        <source>Loads chart: c_l and c_d against α</source>
+        <translation>График коэффициентов: c_l и c_d в зависимости от α</translation>
+    </message>
+    <message>
+        <source>M₁ = %1, θ = α = %2°, shock angle β = %3°, largest attached deflection θmax = %4°.</source>
+        <translation>M₁ = %1, θ = α = %2°, угол скачка β = %3°, наибольший угол поворота с присоединённым скачком θmax = %4°.</translation>
+    </message>
+    <message>
+        <source>M₁ = %1, α = %2°: by shock-expansion theory c_l = %3 and c_d = %4; by the model c_l = %5 and c_d = %6.</source>
+        <translation>M₁ = %1, α = %2°: по теории скачков и волн разрежения c_l = %3 и c_d = %4; по модели c_l = %5 и c_d = %6.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Рисунок SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>Файл %1 уже существует. Заменить его?</translation>
     </message>
 </context>
 <context>
@@ -80,24 +108,20 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>c₁, скорость звука в набегающем потоке, м/с: √(415.7 · T₁)</translation>
     </message>
     <message>
-        <source>M₁, free-stream Mach number, no unit: V₁ / c₁</source>
-        <translation>M₁, число Маха набегающего потока, безразмерное: V₁ / c₁</translation>
-    </message>
-    <message>
         <source>V₀₁, free-stream specific volume, m³/kg: 1 / ρ₁</source>
         <translation>V₀₁, удельный объём набегающего потока, м³/кг: 1 / ρ₁</translation>
     </message>
     <message>
         <source>T, temperature at the probed point, K: from the shock or fan the point lies behind</source>
-        <translation>T, температура в выбранной точке, К: по скачку или веру разрежения, за которым лежит точка</translation>
+        <translation>T, температура в выбранной точке, К: по скачку или вееру разрежения, за которым лежит точка</translation>
     </message>
     <message>
         <source>P, pressure at the probed point, Pa: from the shock or fan the point lies behind</source>
-        <translation>P, давление в выбранной точке, Па: по скачку или веру разрежения, за которым лежит точка</translation>
+        <translation>P, давление в выбранной точке, Па: по скачку или вееру разрежения, за которым лежит точка</translation>
     </message>
     <message>
         <source>ρ, density at the probed point, kg/m³: from the shock or fan the point lies behind</source>
-        <translation>ρ, плотность в выбранной точке, кг/м³: по скачку или веру разрежения, за которым лежит точка</translation>
+        <translation>ρ, плотность в выбранной точке, кг/м³: по скачку или вееру разрежения, за которым лежит точка</translation>
     </message>
     <message>
         <source>c, speed of sound at the probed point, m/s: √(415.7 · T)</source>
@@ -117,11 +141,11 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>V_φ, velocity along the turned stream at the probed point, m/s: from the shock or fan the point lies behind (V₁ in the free stream)</source>
-        <translation>V_φ, скорость вдоль повёрнутого потока в выбранной точке, м/с: по скачку или веру разрежения, за которым лежит точка (V₁ в набегающем потоке)</translation>
+        <translation>V_φ, скорость вдоль повёрнутого потока в выбранной точке, м/с: по скачку или вееру разрежения, за которым лежит точка (в набегающем потоке равна V₁)</translation>
     </message>
     <message>
         <source>V_r, velocity across the turned stream at the probed point, m/s: from the shock or fan the point lies behind (0 in the free stream)</source>
-        <translation>V_r, скорость поперёк повёрнутого потока в выбранной точке, м/с: по скачку или веру разрежения, за которым лежит точка (0 в набегающем потоке)</translation>
+        <translation>V_r, скорость поперёк повёрнутого потока в выбранной точке, м/с: по скачку или вееру разрежения, за которым лежит точка (в набегающем потоке равна 0)</translation>
     </message>
     <message>
         <source>V₁, velocity, m/s</source>
@@ -187,24 +211,28 @@ Free software under the GNU General Public License, version 3 or (at your option
         <source>V_r, velocity across the turned stream, m/s</source>
         <translation>V_r, скорость поперёк повёрнутого потока, м/с</translation>
     </message>
+    <message>
+        <source>M₁, free-stream Mach number, no unit: V₁ / c₁; a Mach number typed in sets V₁ = M₁ · c₁</source>
+        <translation>M₁, число Маха набегающего потока, безразмерное: V₁ / c₁; введённое число Маха задаёт V₁ = M₁ · c₁</translation>
+    </message>
 </context>
 <context>
     <name>LegendWindow</name>
     <message>
         <source>Tracers: ten thousand particles of gas, one red pixel each, moving with the local velocity; they enter at the left and are turned by the fronts.</source>
-        <translation>Частицы: десять тысяч частиц газа, каждая — красная точка, движутся с местной скоростью; они входят слева и поворачивают на фронтах.</translation>
+        <translation>Частицы-трассеры: десять тысяч красных точек, которые движутся вместе с газом с местной скоростью; они входят слева и поворачивают на фронтах.</translation>
     </message>
     <message>
         <source>Pressure bubbles: two orange discs carried by the flow; the higher the local pressure, the smaller the disc (radius 10 pixels at 100000 Pa).</source>
-        <translation>Пузырьки давления: два оранжевых диска, которые несёт поток; чем выше местное давление, тем меньше диск (радиус 10 пикселей при 100000 Па).</translation>
+        <translation>Пузырьки давления: два оранжевых кружка, которые переносит поток; чем выше местное давление, тем меньше кружок (радиус 10 пикселей при 100000 Па).</translation>
     </message>
     <message>
         <source>Streamlines: twelve green lines, the whole paths of gas entering at evenly spaced heights.</source>
-        <translation>Линии тока: двенадцать зелёных линий, полные пути газа, входящего на равноотстоящих высотах.</translation>
+        <translation>Линии тока: двенадцать зелёных линий — полные пути газа, входящего на равноотстоящих высотах.</translation>
     </message>
     <message>
         <source>The plate: the thick blue line; drag it with the left button, or turn it with the arrow keys when the picture has the keyboard.</source>
-        <translation>Пластина: толстая синяя линия; её можно тянуть левой кнопкой мыши или поворачивать клавишами со стрелками, когда фокус клавиатуры на рисунке.</translation>
+        <translation>Пластина: толстая синяя линия; её поворачивают, перетаскивая левой кнопкой мыши, или клавишами со стрелками, когда рисунок в фокусе клавиатуры.</translation>
     </message>
     <message>
         <source>Dashed lines: the shock fronts (below at the leading edge, above at the trailing edge) and the first and last rays of the two expansion fans.</source>
@@ -215,20 +243,20 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>Штрихпунктирные линии: невозмущённый набегающий поток на высотах передней и задней кромок.</translation>
     </message>
     <message>
-        <source>The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons (H).</source>
-        <translation>Стрелка силы: сила, действующая на пластину по давлениям в 20 пикселях под и над её центром, по нормали к пластине, с вертикальной составляющей Fy и горизонтальной Fx; подписи в ньютонах (H).</translation>
-    </message>
-    <message>
         <source>The angle arc: the angle of attack α between the thin horizontal reference line and the plate, with its value in degrees.</source>
         <translation>Дуга угла: угол атаки α между тонкой горизонтальной линией отсчёта и пластиной, со значением в градусах.</translation>
     </message>
     <message>
         <source>The crosshair: the point probed with Ctrl and the arrow keys; it goes when the mouse moves.</source>
-        <translation>Перекрестие: точка, выбранная клавишами Ctrl и стрелками; оно исчезает, когда движется мышь.</translation>
+        <translation>Перекрестие: точка, выбранная сочетанием Ctrl со стрелками; оно исчезает, как только двинется мышь.</translation>
     </message>
     <message>
         <source>Legend</source>
         <translation>Условные обозначения</translation>
+    </message>
+    <message>
+        <source>The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons, written “Н”, the Russian letter for N.</source>
+        <translation>Стрелка силы: сила, действующая на пластину по нормали к ней, по давлениям в 20 пикселях под её центром и над ним, с вертикальной составляющей Fy и горизонтальной Fx; подписи в ньютонах (Н).</translation>
     </message>
 </context>
 <context>
@@ -259,7 +287,7 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>Loads at M₁ = %1, α = %2°</source>
-        <translation>Нагрузки при M₁ = %1, α = %2°</translation>
+        <translation>Аэродинамические коэффициенты при M₁ = %1, α = %2°</translation>
     </message>
     <message>
         <source>third order</source>
@@ -352,6 +380,38 @@ Free software under the GNU General Public License, version 3 or (at your option
         <source>&amp;Charts...</source>
         <translation>&amp;Графики...</translation>
     </message>
+    <message>
+        <source>The probe reads the flow from α = %1° (0.1 rad) on; below that angle the fields of the point show “—”.</source>
+        <translation>Значения в точке модель даёт начиная с α = %1° (0,1 рад); при меньшем угле в полях точки стоит «—».</translation>
+    </message>
+    <message>
+        <source>&amp;Forget remembered settings</source>
+        <translation>&amp;Забыть сохранённые настройки</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;α&lt;/i&gt;</source>
+        <translation>&lt;i&gt;α&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>α, angle of attack, degrees</source>
+        <translation>α, угол атаки, градусы</translation>
+    </message>
+    <message>
+        <source>α, angle of attack, degrees: typed in or stepped, 0 to 75</source>
+        <translation>α, угол атаки в градусах: вводится или меняется стрелками, от 0 до 75</translation>
+    </message>
+    <message>
+        <source>Drag with the left mouse button to turn the plate; move the mouse to probe the gas. The force labels Fx and Fy are in newtons, written “Н”, the Russian letter for N.</source>
+        <translation>Чтобы повернуть пластину, перетаскивайте её левой кнопкой мыши; ведите мышь над рисунком, чтобы узнать состояние газа в точке. Подписи сил Fx и Fy — в ньютонах (Н).</translation>
+    </message>
+    <message>
+        <source>Point %1, %2: no values below α = %3°.</source>
+        <translation>Точка %1, %2: при α меньше %3° значений нет.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2: T %3 K, P %4 Pa, M %5, V %6 m/s.</source>
+        <translation>Точка %1, %2: T %3 К, P %4 Па, M %5, V %6 м/с.</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
@@ -369,35 +429,35 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>Probe 1 pixel left</source>
-        <translation>Точка на 1 пиксель влево</translation>
+        <translation>Сдвинуть точку на 1 пиксель влево</translation>
     </message>
     <message>
         <source>Probe 1 pixel right</source>
-        <translation>Точка на 1 пиксель вправо</translation>
+        <translation>Сдвинуть точку на 1 пиксель вправо</translation>
     </message>
     <message>
         <source>Probe 1 pixel up</source>
-        <translation>Точка на 1 пиксель вверх</translation>
+        <translation>Сдвинуть точку на 1 пиксель вверх</translation>
     </message>
     <message>
         <source>Probe 1 pixel down</source>
-        <translation>Точка на 1 пиксель вниз</translation>
+        <translation>Сдвинуть точку на 1 пиксель вниз</translation>
     </message>
     <message>
         <source>Probe 10 pixels left</source>
-        <translation>Точка на 10 пикселей влево</translation>
+        <translation>Сдвинуть точку на 10 пикселей влево</translation>
     </message>
     <message>
         <source>Probe 10 pixels right</source>
-        <translation>Точка на 10 пикселей вправо</translation>
+        <translation>Сдвинуть точку на 10 пикселей вправо</translation>
     </message>
     <message>
         <source>Probe 10 pixels up</source>
-        <translation>Точка на 10 пикселей вверх</translation>
+        <translation>Сдвинуть точку на 10 пикселей вверх</translation>
     </message>
     <message>
         <source>Probe 10 pixels down</source>
-        <translation>Точка на 10 пикселей вниз</translation>
+        <translation>Сдвинуть точку на 10 пикселей вниз</translation>
     </message>
     <message>
         <source>&amp;Probe with the keyboard</source>
@@ -440,7 +500,7 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>A plate lying along the stream does not turn the gas, so no shock or fan forms. Only weak Mach waves at the Mach angle mark where the plate&apos;s edges are felt.</source>
-        <translation>Пластина, лежащая вдоль потока, не поворачивает газ, поэтому ни скачок, ни веер не образуются. Лишь слабые волны Маха под углом Маха отмечают, где ощущаются кромки пластины.</translation>
+        <translation>Пластина, лежащая вдоль потока, не поворачивает газ, поэтому ни скачок, ни веер разрежения не образуются. Лишь слабые волны Маха, идущие под углом Маха, отмечают, где поток чувствует кромки пластины.</translation>
     </message>
     <message>
         <source>Detached shock: α = %1° is above θmax = %2°, so this picture cannot exist.</source>
@@ -448,7 +508,7 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>At this Mach number an oblique shock can turn the gas by at most θmax, and the plate asks for more. The real shock stands detached ahead of the leading edge with subsonic gas behind it, not attached to the edge as drawn.</source>
-        <translation>При этом числе Маха косой скачок может повернуть газ не более чем на θmax, а пластина требует большего. Настоящий скачок стоит отошедшим перед передней кромкой, за ним дозвуковой газ, а не присоединён к кромке, как нарисовано.</translation>
+        <translation>При этом числе Маха косой скачок может повернуть газ не более чем на θmax, а пластина требует большего. В действительности скачок отходит от передней кромки и стоит перед ней, а за ним течёт дозвуковой газ; присоединённого к кромке скачка, как на рисунке, нет.</translation>
     </message>
     <message>
         <source>Subsonic free stream (M₁ = %1): this picture cannot exist.</source>
@@ -460,7 +520,7 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>Not a flow: the free stream holds zero, negative or non-finite values, so this picture cannot exist.</source>
-        <translation>Это не течение: в набегающем потоке нулевые, отрицательные или бесконечные значения, поэтому такая картина невозможна.</translation>
+        <translation>Это не течение: в набегающем потоке нулевые, отрицательные или нечисловые значения, поэтому такая картина невозможна.</translation>
     </message>
     <message>
         <source>A gas needs a positive temperature and a finite, non-negative speed to have a Mach number. Correct V₁, T₁ or P₁ and leave the field to apply them.</source>
@@ -523,7 +583,7 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>upper face: expansion</source>
-        <translation>верхняя сторона: разрежение</translation>
+        <translation>верхняя сторона: веер разрежения</translation>
     </message>
     <message>
         <source>wave angle β / ν(M₁)+α</source>
@@ -535,7 +595,7 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>model / exact</source>
-        <translation>модель / точно</translation>
+        <translation>модель / точная теория</translation>
     </message>
     <message>
         <source>shock-expansion</source>
@@ -614,7 +674,7 @@ Free software under the GNU General Public License, version 3 or (at your option
     </message>
     <message>
         <source>exact shock</source>
-        <translation>точный скачок</translation>
+        <translation>скачок по точной теории</translation>
     </message>
     <message>
         <source>M₁ = %1</source>
