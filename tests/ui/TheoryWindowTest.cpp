@@ -31,7 +31,7 @@
 #include "ui/TheoryWindow.h"
 #include "view/FlowView.h"
 #ifdef ZERKON_TEST_SESSION
-#include "cli/Session.h"
+#include "session/Session.h"
 #endif
 
 namespace {

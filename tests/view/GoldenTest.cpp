@@ -10,13 +10,13 @@
 #include <optional>
 #include <string>
 
-#include "cli/Session.h"
 #include "model/FanZone.h"
 #include "model/LowerFan.h"
 #include "model/LowerShock.h"
 #include "model/ShockZone.h"
 #include "model/UpperFan.h"
 #include "model/UpperShock.h"
+#include "session/Session.h"
 
 namespace {
 class Digest {
