@@ -13,6 +13,7 @@
 #include <memory>
 #include <span>
 
+#include "canvas/Palette.h"
 #include "canvas/Pen.h"
 #include "model/Constants.h"
 #include "model/FlowZone.h"
@@ -131,9 +132,9 @@ class FlowModel {
   std::array<std::unique_ptr<FlowZone>, 4> zones;
   int viewWidth = 0;   // pixels
   int viewHeight = 0;  // pixels
-  Pen thinPen{PenStyle::Solid, 1, Colour{0, 0, 0}};
-  Pen platePen{PenStyle::Solid, 2, Colour{0, 0, 255}};
-  Pen dashDotPen{PenStyle::DashDot, 1, Colour{0, 0, 0}};
+  Pen thinPen = palette::kThin;
+  Pen platePen = palette::kPlate;
+  Pen dashDotPen = palette::kFreeStream;
   double centreX = 0.0;                // pixels
   double centreY = 0.0;                // pixels
   double halfLength = 100.0;           // pixels, centre to either edge
