@@ -138,7 +138,7 @@ Node sampleReport(SessionCore& session, const std::vector<PixelPoint>& points) {
 Node zonesReport(const SessionCore& session) {
   const FlowModel& m = session.model();
   Array zones;
-  for (const auto& z : m.zones) zones.items.push_back(zone(*z));
+  for (const auto slot : FlowModel::kSlots) zones.items.push_back(zone(m.zone(slot)));
   return Object{}
       .add("centreX", m.centreX)
       .add("centreY", m.centreY)
