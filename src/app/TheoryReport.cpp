@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/FlowModel.h"
+#include "numeric/Elementary.h"
 #include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
 
@@ -55,7 +56,7 @@ std::string number(const std::optional<double>& value) {
         std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::scientific, 3);
     return std::string(buffer, end.ptr);
   }
-  const int digitsBeforePoint = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+  const int digitsBeforePoint = static_cast<int>(std::floor(numeric::log10(magnitude))) + 1;
   const int decimals = digitsBeforePoint >= 4 ? 0 : 4 - digitsBeforePoint;
   return fixedText(*value, decimals);
 }

@@ -6,6 +6,7 @@
 #include "canvas/Canvas.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
+#include "numeric/Elementary.h"
 
 namespace {
 constexpr Colour kOrange{255, 96, 0};
@@ -20,7 +21,7 @@ void PressureBubble::reset(int x_, int y_, double vx_) {
 }
 
 int PressureBubble::radiusFor(double pressure) {
-  const double r = kRadiusScale / std::pow(pressure, 2.0);
+  const double r = kRadiusScale / numeric::pow(pressure, 2.0);
   if (std::isnan(r)) return 0;
   // A near-vacuum would give a disc larger than any picture.
   if (r > kMaxRadius) return static_cast<int>(kMaxRadius);
