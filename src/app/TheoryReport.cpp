@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/FlowModel.h"
+#include "numeric/Elementary.h"
 #include "platform/Compat.h"
 #include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
@@ -56,7 +57,7 @@ std::string number(const std::optional<double>& value) {
                                       compat::chars_format::scientific, 3);
     return std::string(buffer, end.ptr);
   }
-  const int digitsBeforePoint = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+  const int digitsBeforePoint = static_cast<int>(std::floor(numeric::log10(magnitude))) + 1;
   const int decimals = digitsBeforePoint >= 4 ? 0 : 4 - digitsBeforePoint;
   return fixedText(*value, decimals);
 }

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "canvas/Palette.h"
+#include "numeric/Elementary.h"
 #include "view/SceneFont.h"
 
 namespace {
@@ -509,7 +510,8 @@ void ImageCanvas::angleArc(int x, int y, int radius, float start, float sweep) {
   const double r = radius;
   const auto at = [&](double degrees) {
     const double angle = degrees * std::numbers::pi / 180.0;
-    return std::pair{clampToInt(x + r * std::cos(angle)), clampToInt(y - r * std::sin(angle))};
+    return std::pair{clampToInt(x + r * numeric::cos(angle)),
+                     clampToInt(y - r * numeric::sin(angle))};
   };
   const auto [startX, startY] = at(start);
   lineTo(startX, startY);
