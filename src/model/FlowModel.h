@@ -141,8 +141,8 @@ class FlowModel {
   UpperFan& upperFan() const { return *own.upperFan; }
   UpperShock& upperShock() const { return *own.upperShock; }
 
-  int viewWidth = 0;   // pixels
-  int viewHeight = 0;  // pixels
+  int viewWidth = 0;                   // pixels
+  int viewHeight = 0;                  // pixels
   double centreX = 0.0;                // pixels
   double centreY = 0.0;                // pixels
   double halfLength = 100.0;           // pixels, centre to either edge
