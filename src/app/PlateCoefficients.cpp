@@ -3,9 +3,9 @@
 #include "app/PlateCoefficients.h"
 
 #include <cmath>
-#include <limits>
 #include <numbers>
 
+#include "numeric/Elementary.h"
 #include "theory/Busemann.h"
 #include "theory/PerfectGas.h"
 
@@ -24,7 +24,7 @@ std::optional<ModelCoefficients> fromFaces(const FacePressures& faces, double fr
   const double upper = faces.above / freeStreamPressure;
   const double cn = (lower - upper) / (0.5 * theory::kGamma * mach * mach);
   const ModelCoefficients c{
-      .normalForce = cn, .lift = cn * std::cos(alpha), .drag = cn * std::sin(alpha)};
+      .normalForce = cn, .lift = cn * numeric::cos(alpha), .drag = cn * numeric::sin(alpha)};
   if (!std::isfinite(c.normalForce) || !std::isfinite(c.lift) || !std::isfinite(c.drag))
     return std::nullopt;
   return c;
@@ -39,16 +39,7 @@ std::optional<ModelCoefficients> modelCoefficients(FlowModel& model) {
 
 CoefficientSweep::CoefficientSweep(const FlowModel& session)
     : freeStreamMach(session.deriveFreeStream().mach) {
-  probe.viewWidth = session.viewWidth;
-  // The probe moves no tracers, so it needs none of the zones' per-row tables, which cost
-  // most of a reconfiguration: with no rows to keep they stay empty, and each row a face
-  // pressure asks for is computed, as the tables guarantee, to the same bits.
-  probe.viewHeight = std::numeric_limits<int>::min();
-  probe.centreX = session.centreX;
-  probe.centreY = session.centreY;
-  probe.halfLength = session.halfLength;
-  probe.setFreeStream(session.velocity, session.temperature, session.pressure);
-  probe.setDensity(session.density);
+  probe.followForProbing(session);
 }
 
 CoefficientRow CoefficientSweep::at(double alphaDegrees) {

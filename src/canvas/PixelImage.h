@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "canvas/Palette.h"
 #include "canvas/RasterCanvas.h"
 
 class PixelImage {
@@ -42,7 +43,7 @@ void copyKeyed(const PixelView& from, const PixelView& to, Colour key);
 // transparentColour left out.
 class RasterFrame {
  public:
-  static constexpr Colour kTransparentColour{254, 0, 254};
+  static constexpr Colour kTransparentColour = palette::kTransparent;
 
   // Replaces any existing frame by a new one of the given size; a width or a
   // height of 0 or less gives the empty frame.

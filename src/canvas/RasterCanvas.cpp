@@ -10,21 +10,25 @@
 #include <utility>
 
 #include "canvas/GlyphFont.h"
+#include "canvas/Palette.h"
+#include "numeric/Elementary.h"
 
 namespace {
 
-// One period of each broken pen, pixel by pixel: dash 18 on, 6 off;
-// dash-dot 9 on, 6 off, 3 on, 6 off.
+// One period of each broken pen, pixel by pixel, from the palette's runs.
 constexpr int kDashPeriod = 24;
-constexpr std::array<bool, kDashPeriod> pattern(PenStyle style) {
+template <std::size_t N>
+constexpr std::array<bool, kDashPeriod> pattern(const std::array<int, N>& runs) {
   std::array<bool, kDashPeriod> on{};
-  for (int i = 0; i < kDashPeriod; ++i) {
-    on[i] = style == PenStyle::Dash ? i < 18 : (i < 9 || (i >= 15 && i < 18));
+  int i = 0;
+  for (std::size_t run = 0; run < N; ++run) {
+    for (int n = 0; n < runs[run]; ++n, ++i) on[i] = run % 2 == 0;
   }
   return on;
 }
-constexpr std::array<bool, kDashPeriod> kDash = pattern(PenStyle::Dash);
-constexpr std::array<bool, kDashPeriod> kDashDot = pattern(PenStyle::DashDot);
+constexpr std::array<bool, kDashPeriod> kDash = pattern(palette::kDashRuns);
+constexpr std::array<bool, kDashPeriod> kDashDot = pattern(palette::kDashDotRuns);
+static_assert(kDash[17] && !kDash[18] && kDashDot[15] && !kDashDot[14] && !kDashDot[23]);
 
 int clampToInt(double value) {
   constexpr double lo = std::numeric_limits<int>::min();
@@ -455,7 +459,7 @@ void RasterCanvas::angleArc(int x, int y, int radius, float start, float sweep) 
   const double r = radius;
   const auto at = [&](double degrees) {
     const double angle = degrees * std::numbers::pi / 180.0;
-    return std::pair{clampToInt(x + r * std::cos(angle)), clampToInt(y - r * std::sin(angle))};
+    return std::pair{clampToInt(x + r * numeric::cos(angle)), clampToInt(y - r * numeric::sin(angle))};
   };
   const auto [startX, startY] = at(start);
   lineTo(startX, startY);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "numeric/Elementary.h"
+
 namespace theory {
 
 namespace {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/Compat.h"
 #include "platform/FixedText.h"
 #include "theory/Busemann.h"
 #include "theory/FlatPlate.h"

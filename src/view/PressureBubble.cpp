@@ -4,23 +4,24 @@
 #include <cmath>
 
 #include "canvas/Canvas.h"
+#include "canvas/Palette.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
+#include "numeric/Elementary.h"
 
 namespace {
-constexpr Colour kOrange{255, 96, 0};
 constexpr double kRadiusScale = 1e11;  // Pa^2 pixels
 constexpr double kMaxRadius = 100000;  // pixels
 }  // namespace
 
 void PressureBubble::reset(int x_, int y_, double vx_) {
-  if (!brush) brush = Brush{kOrange};
+  if (!brush) brush = Brush{palette::kBubble};
   radius = 2;
   Tracer::reset(x_, y_, vx_);
 }
 
 int PressureBubble::radiusFor(double pressure) {
-  const double r = kRadiusScale / std::pow(pressure, 2.0);
+  const double r = kRadiusScale / numeric::pow(pressure, 2.0);
   if (std::isnan(r)) return 0;
   // A near-vacuum would give a disc larger than any picture.
   if (r > kMaxRadius) return static_cast<int>(kMaxRadius);

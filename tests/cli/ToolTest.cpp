@@ -18,10 +18,10 @@
 #include <numbers>
 
 #include "app/NumberText.h"
-#include "cli/Session.h"
 #include "model/FanZone.h"
 #include "model/LowerFan.h"
 #include "model/UpperFan.h"
+#include "session/Session.h"
 
 namespace {
 

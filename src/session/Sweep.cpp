@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The α sweep's angles, rows and the two tabular forms of them.
-#include "cli/Sweep.h"
+#include "session/Sweep.h"
 
 #include <algorithm>
 #include <array>
@@ -9,8 +9,9 @@
 #include <optional>
 
 #include "app/PlateCoefficients.h"
-#include "cli/Document.h"
 #include "model/FlowModel.h"
+#include "platform/Compat.h"
+#include "session/Document.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ std::array<std::optional<double>, 14> numbers(const CoefficientRow& row) {
 std::string readable(double value) {
   char buffer[32];
   const auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+      compat::to_chars(buffer, buffer + sizeof buffer, value, compat::chars_format::general, 6);
   return std::string(buffer, end.ptr);
 }
 
