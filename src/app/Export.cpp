@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/NumberText.h"
+#include "platform/Compat.h"
 #include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
 
@@ -84,8 +85,8 @@ std::string pictureFileName(double mach, double angle) {
   const auto part = [](double value) {
     if (!(std::fabs(value) >= 1e6)) return fixedText(value, 2);
     char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 2);
+    const auto end = compat::to_chars(buffer, buffer + sizeof buffer, value,
+                                      compat::chars_format::scientific, 2);
     std::string text(buffer, end.ptr);
     std::erase(text, '+');
     return text;

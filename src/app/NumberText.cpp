@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/Compat.h"
 #include "platform/FixedText.h"
 
 std::string formatNumber(double value) {
@@ -73,8 +74,8 @@ std::string roundTripText(double value) {
   const double magnitude = std::fabs(value);
   const bool positional = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e17);
   char buffer[64];
-  const auto end =
-      positional ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-                 : std::to_chars(buffer, buffer + sizeof buffer, value);
+  const auto end = positional ? compat::to_chars(buffer, buffer + sizeof buffer, value,
+                                                 compat::chars_format::fixed)
+                              : compat::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, end.ptr);
 }

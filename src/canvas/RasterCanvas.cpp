@@ -459,7 +459,8 @@ void RasterCanvas::angleArc(int x, int y, int radius, float start, float sweep) 
   const double r = radius;
   const auto at = [&](double degrees) {
     const double angle = degrees * std::numbers::pi / 180.0;
-    return std::pair{clampToInt(x + r * numeric::cos(angle)), clampToInt(y - r * numeric::sin(angle))};
+    return std::pair{clampToInt(x + r * numeric::cos(angle)),
+                     clampToInt(y - r * numeric::sin(angle))};
   };
   const auto [startX, startY] = at(start);
   lineTo(startX, startY);

@@ -66,8 +66,8 @@ std::optional<ThirdOrderPlate> thirdOrderPlate(double mach, double alpha, double
   plate.lowerPressure = s.c1 * alpha + s.c2 * a2 + (s.c3 - s.shock) * a3;
   plate.upperPressure = -s.c1 * alpha + s.c2 * a2 - s.c3 * a3;
   plate.normalForce = 2.0 * s.c1 * alpha + (2.0 * s.c3 - s.shock) * a3;
-  plate.lift = plate.normalForce * std::cos(alpha);
-  plate.drag = plate.normalForce * std::sin(alpha);
+  plate.lift = plate.normalForce * numeric::cos(alpha);
+  plate.drag = plate.normalForce * numeric::sin(alpha);
   return plate;
 }
 

@@ -51,7 +51,7 @@ std::optional<MaxDeflection> sonicDeflection(double mach) {
   const double root =
       std::sqrt((g + 1.0) * ((g + 1.0) - 2.0 * (3.0 - g) * inv + (g + 9.0) * inv * inv));
   const double sin2 = std::clamp(((g + 1.0) - (3.0 - g) * inv + root) / (4.0 * g), 0.0, 1.0);
-  const double beta = std::asin(std::sqrt(sin2));
+  const double beta = numeric::asin(std::sqrt(sin2));
   // At M = 1 the rounding of θ(π/2) is not 0: the sonic point is the normal shock itself.
   if (mach == 1.0) return MaxDeflection{.deflection = 0.0, .shockAngle = std::numbers::pi / 2.0};
   return MaxDeflection{.deflection = std::max(0.0, deflectionAngle(mach, beta)),

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "numeric/Elementary.h"
 #include "platform/Compat.h"
 #include "platform/FixedText.h"
 #include "theory/Busemann.h"
@@ -148,11 +149,11 @@ class CaseList {
            std::string_view printed, const CaseQuery& query, std::string note = {},
            std::optional<double> tolerance = std::nullopt) {
     TextbookCase c{.flow = flow, .source = source, .quantity = quantity, .note = std::move(note)};
-    std::from_chars(printed.data(), printed.data() + printed.size(), c.published);
+    compat::from_chars(printed.data(), printed.data() + printed.size(), c.published);
     const std::size_t point = printed.find('.');
     c.printedDecimals =
         point == std::string_view::npos ? 0 : static_cast<int>(printed.size() - point - 1);
-    c.tolerance = tolerance.value_or(0.5 * std::pow(10.0, -c.printedDecimals));
+    c.tolerance = tolerance.value_or(0.5 * numeric::pow(10.0, -c.printedDecimals));
     c.computed = evaluate(query);
     cases.push_back(std::move(c));
   }
