@@ -52,7 +52,6 @@ void FrameBuffer::blit(QImage& target) const {
 }
 
 void FrameBuffer::present(QImage& target) {
-  imageCanvas.finishText();
   if (exists() && imageCanvas.keyFree() && target.size() == bitmap.size() &&
       target.format() == bitmap.format()) {
     bitmap.swap(target);
