@@ -15,10 +15,11 @@ set(allowed_app      app view model theory canvas platform)
 set(allowed_chart    chart app view model theory canvas platform)
 set(allowed_ui       ui chart app view model theory canvas platform)
 set(allowed_cli      cli chart app view model theory canvas platform)
+set(allowed_web      web app view model theory canvas platform)
 # The one gas of the program is defined once, in the model's constants; the exact theory
 # takes that file and nothing else of the model.
 set(extra_theory "model/Constants.h")
-set(toolkit_free canvas model theory app)
+set(toolkit_free canvas model theory app web)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "CheckLayers: pass -DSOURCE_DIR=<the src folder>")

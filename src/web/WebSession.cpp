@@ -8,7 +8,7 @@
 #include "app/FieldLogic.h"
 #include "app/RegimeLine.h"
 #include "app/TheoryReport.h"
-#include "cli/Session.h"
+#include "app/SessionBuilder.h"
 #include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
 #include "web/JsonText.h"
@@ -80,63 +80,39 @@ WebSession::WebSession(const LinkSession& link) : notes(link.notes) {
   options.temperature = link.temperature;
   options.pressure = link.pressure;
   options.angle = link.angle;
-  session = std::make_unique<Session>(options);
+  host.onProbe = [this](int x, int y) { probe(x, y); };
+  startSession(options, fields, model, animation);
 }
 
-WebSession::~WebSession() = default;
-
 int WebSession::width() const {
-  return session->model().viewWidth;
+  return model.viewWidth;
 }
 
 int WebSession::height() const {
-  return session->model().viewHeight;
+  return model.viewHeight;
 }
 
 void WebSession::tick() {
-  session->animation().onTick();
+  animation.onTick();
 }
 
 void WebSession::compose() {
-  session->animation().compose();
+  animation.compose();
 }
 
 void WebSession::restart() {
-  session->animation().respawnAll();
-}
-
-const std::uint8_t* WebSession::frame() {
-  const auto& picture = session->picture();
-  const int w = width();
-  const int h = height();
-  rgba.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4);
-  std::uint8_t* out = rgba.data();
-  for (int y = 0; y < h; ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(picture.constScanLine(y));
-    for (int x = 0; x < w; ++x) {
-      const std::uint32_t pixel = row[x];  // 0xffRRGGBB
-      *out++ = static_cast<std::uint8_t>(pixel >> 16);
-      *out++ = static_cast<std::uint8_t>(pixel >> 8);
-      *out++ = static_cast<std::uint8_t>(pixel);
-      *out++ = 255;
-    }
-  }
-  return rgba.data();
+  animation.respawnAll();
 }
 
 bool WebSession::mouse(int buttons, int x, int y) {
-  const double before = session->model().angle;
-  session->animation().onMouseMove(buttons, x, y);
-  const bool turned = session->model().angle != before;
-  // A move the plate did not follow was a probe: the session showed it in the fields, the
-  // page keeps the point for the keys, a later turn and the copied values.
-  if (!turned) probed = ProbedPoint{x, y};
-  return turned;
+  const double before = model.angle;
+  animation.onMouseMove(buttons, x, y);
+  return model.angle != before;
 }
 
 bool WebSession::turnBy(double degrees) {
   // Degrees to radians in this order of operations, as the window's keys do it.
-  return turnToAngle(session->model().angle + degrees * std::numbers::pi / 180);
+  return turnToAngle(model.angle + degrees * std::numbers::pi / 180);
 }
 
 bool WebSession::turnTo(double degrees) {
@@ -145,10 +121,9 @@ bool WebSession::turnTo(double degrees) {
 }
 
 bool WebSession::turnToAngle(double wanted) {
-  FlowModel& model = session->model();
   // At a limit the plate stays put, and so does the picture.
   if (std::clamp(wanted, 0.0, FlowModel::kMaxAngle) == model.angle) return false;
-  session->animation().turnPlate(wanted);
+  animation.turnPlate(wanted);
   // The probe fields would otherwise show the state of an angle no longer set.
   if (probed) probe(probed->x, probed->y);
   return true;
@@ -156,11 +131,10 @@ bool WebSession::turnToAngle(double wanted) {
 
 void WebSession::probe(int x, int y) {
   probed = ProbedPoint{x, y};
-  showProbe(session->fields(), session->model(), x, y);
+  showProbe(fields, model, x, y);
 }
 
 void WebSession::moveProbeBy(int dx, int dy) {
-  const FlowModel& model = session->model();
   const ProbedPoint from = probingByKeys && probed
                                ? *probed
                                : ProbedPoint{model.viewWidth / 2, model.viewHeight / 2};
@@ -171,28 +145,27 @@ void WebSession::moveProbeBy(int dx, int dy) {
 
 std::string WebSession::fieldText(int id) const {
   const auto field = fieldFromNumber(id);
-  return field ? session->fields().text(*field) : std::string();
+  return field ? fields.text(*field) : std::string();
 }
 
 bool WebSession::applyInput(int id, const std::string& text) {
   const auto field = fieldFromNumber(id);
   if (!field || !isInput(*field)) return false;
-  session->fields().setText(*field, text);
-  recomputeFreeStream(session->fields(), session->model());
-  session->animation().retrace();
+  fields.setText(*field, text);
+  recomputeFreeStream(fields, model);
+  animation.retrace();
   // Tracers a missing free stream stopped would otherwise stand in the picture for good.
-  session->animation().respawnStalled();
+  animation.respawnStalled();
   return true;
 }
 
-std::string WebSession::stateJson() const {
-  const FlowModel& model = session->model();
-  const TheoryReport report = makeTheoryReport(session->model());
+std::string WebSession::stateJson() {
+  const TheoryReport report = makeTheoryReport(model);
   const RegimeLine line = describeRegime(report);
   JsonText json;
   json.beginObject().key("fields").beginObject();
   for (const FieldId id : kAttachOrder)
-    json.key(std::to_string(static_cast<int>(id))).value(session->fields().text(id));
+    json.key(std::to_string(static_cast<int>(id))).value(fields.text(id));
   json.endObject();
   const double alpha = theory::degrees(model.angle);
   json.key("alpha").value(alpha).key("alphaText").value(fixedText(alpha, 2));
@@ -220,8 +193,8 @@ std::string WebSession::stateJson() const {
   return json.text();
 }
 
-std::string WebSession::theoryJson() const {
-  const TheoryReport report = makeTheoryReport(session->model());
+std::string WebSession::theoryJson() {
+  const TheoryReport report = makeTheoryReport(model);
   JsonText json;
   json.beginObject()
       .key("regime")
@@ -238,7 +211,7 @@ std::string WebSession::theoryJson() const {
 }
 
 std::string WebSession::chartsJson() {
-  const ChartSeries& series = charts.update(session->model());
+  const ChartSeries& series = charts.update(model);
   const ThetaBetaSeries& thetaBeta = series.thetaBeta;
   const LoadsSeries& loads = series.loads;
   JsonText json;
@@ -285,9 +258,9 @@ std::string WebSession::chartsJson() {
   return json.text();
 }
 
-std::string WebSession::valuesTable() const {
-  return ::valuesTable(session->fields(), session->model(), probed,
-                       makeTheoryReport(session->model()));
+std::string WebSession::valuesTable() {
+  return ::valuesTable(fields, model, probed,
+                       makeTheoryReport(model));
 }
 
 std::string WebSession::linkNotesJson() const {

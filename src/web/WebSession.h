@@ -5,16 +5,17 @@
 // the page's script puts on a canvas.
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/ChartSeries.h"
 #include "app/Export.h"
+#include "app/FieldLogic.h"
+#include "model/FlowModel.h"
+#include "view/FlowAnimation.h"
 #include "web/LinkOptions.h"
-
-class Session;
+#include "web/WebHost.h"
 
 class WebSession final {
  public:
@@ -24,7 +25,6 @@ class WebSession final {
   // Starts as the window does, with the link's parameters typed into the fields and its
   // angle set after the start-up drag.
   explicit WebSession(const LinkSession& link);
-  ~WebSession();
   WebSession(const WebSession&) = delete;
   WebSession& operator=(const WebSession&) = delete;
 
@@ -37,8 +37,13 @@ class WebSession final {
   void compose();
   // Every tracer and bubble enters anew.
   void restart();
-  // The last composed frame as RGBA bytes, rows top down, width × height × 4.
-  const std::uint8_t* frame();
+  // The picture after the last composed frame as RGBA bytes, rows top down,
+  // width × height × 4.
+  const std::uint8_t* frame() const { return host.picture().data(); }
+
+  // The About box stops the timer and starts it again, as in the window.
+  void setTimerEnabled(bool on) { animation.setTimerEnabled(on); }
+  int timerInterval() const { return host.timerInterval; }  // ms; 0 while stopped
 
   // The mouse over the picture: with the left button (bit 1) held the plate follows it,
   // otherwise the point is probed. True when the plate turned.
@@ -63,13 +68,13 @@ class WebSession final {
 
   // Everything the page shows beside the picture, as one JSON object: the sixteen field
   // texts, α, M₁, the regime line, the probed point and the picture's file name.
-  std::string stateJson() const;
+  std::string stateJson();
   // The theory window's content: the regime and every report line by its key.
-  std::string theoryJson() const;
+  std::string theoryJson();
   // The two charts' numbers.
   std::string chartsJson();
   // The window's copied values table.
-  std::string valuesTable() const;
+  std::string valuesTable();
   // The link's notes, as the page reports them.
   std::string linkNotesJson() const;
 
@@ -77,10 +82,13 @@ class WebSession final {
   bool turnToAngle(double wanted);
   void probe(int x, int y);
 
-  std::unique_ptr<Session> session;
+  FlowModel model;
+  StoredFieldTexts fields;
+  WebHost host;
+  // Declared after the model and the host: it holds references to both.
+  FlowAnimation animation{model, host};
   ChartSeriesBuilder charts;
   std::vector<LinkNote> notes;
   std::optional<ProbedPoint> probed;
   bool probingByKeys = false;
-  std::vector<std::uint8_t> rgba;  // the frame handed to the page
 };

@@ -802,7 +802,7 @@
     retranslate();
     const notes = JSON.parse(zk.linkNotes());
     if (notes.length) say(linkLine(notes), true);
-    zk.compose();
+    // The start-up drag composed the first frame already.
     showFrame();
     layout();
     window.addEventListener("resize", layout);
@@ -832,6 +832,16 @@
       pause: () => setPaused(true),
       resume: () => setPaused(false),
       step: (n = 1) => { for (let i = 0; i < n; ++i) zk.tick(); showFrame(); },
+      // A new session from a link's query, paused, its first frame shown.
+      fresh: (search) => {
+        setPaused(true);
+        const query = new URLSearchParams(search);
+        const given = (name) => (query.has(name) ? query.get(name) : null);
+        zk.start(given("v"), given("t"), given("p"), given("a"));
+        for (const id of inputs.keys()) applied.set(id, JSON.parse(zk.state()).fields[id]);
+        refresh();
+        showFrame();
+      },
       frame: () => Array.from(frameImage.data),
       state: () => JSON.parse(zk.state()),
       frameWork: () => frameWork.slice(),
