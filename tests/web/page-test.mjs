@@ -155,8 +155,8 @@ try {
   await page.mouse.move(ex, ey);
   await page.mouse.up();
   const dragged = await page.evaluate(() => window.zerkonPage.state().alpha);
-  const expected = cliJson("--drag", "100,40", "theory").alpha;
-  check("a drag to (100, 40) sets zerkon-cli --drag 100,40's α", Math.abs(dragged - expected) < 1e-12, `${dragged} against ${expected}`);
+  const expected = cliJson("--drag", "100,40", "theory").angleDeg;
+  check("a drag to (100, 40) sets zerkon-cli --drag 100,40's α", dragged === expected, `${dragged} against ${expected}`);
 
   // Typing V₁ = 900 and Enter gives the window's derived fields.
   await page.evaluate(() => window.zerkonPage.fresh(""));
