@@ -11,7 +11,7 @@
 #include "app/ChartSeries.h"
 #include "chart/LoadsChart.h"
 #include "chart/ThetaBetaChart.h"
-#include "cli/Session.h"
+#include "session/Session.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "RunSummary.h"
-#include "cli/Session.h"
+#include "session/Session.h"
 #include "support/AllocationCounter.h"
 #include "view/PicturePaint.h"
 

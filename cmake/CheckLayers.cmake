@@ -12,14 +12,17 @@ set(allowed_model    model canvas platform)
 set(allowed_theory   theory platform)
 set(allowed_view     view model canvas platform)
 set(allowed_app      app view model theory canvas platform)
-set(allowed_chart    chart app view model theory canvas platform)
-set(allowed_ui       ui chart app view model theory canvas platform)
-set(allowed_cli      cli chart app view model theory canvas platform)
-set(allowed_web      web app view model theory canvas platform)
+set(allowed_session  session app view model theory canvas platform)
+set(allowed_chart    chart session app view model theory canvas platform)
+set(allowed_ui       ui chart session app view model theory canvas platform)
+set(allowed_cli      cli chart session app view model theory canvas platform)
+set(allowed_web      web session app view model theory canvas platform numeric)
 # The one gas of the program is defined once, in the model's constants; the exact theory
 # takes that file and nothing else of the model.
 set(extra_theory "model/Constants.h")
-set(toolkit_free canvas model theory app web)
+# session/ reaches Qt Gui only through view's frame (Session, OffscreenHost); SessionCore and
+# the answers need none.
+set(toolkit_free canvas model theory app session web)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "CheckLayers: pass -DSOURCE_DIR=<the src folder>")

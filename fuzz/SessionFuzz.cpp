@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/NumberText.h"
-#include "cli/Session.h"
+#include "session/Session.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "app/PlateCoefficients.h"
 
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 #include "theory/Busemann.h"
@@ -39,16 +38,7 @@ std::optional<ModelCoefficients> modelCoefficients(FlowModel& model) {
 
 CoefficientSweep::CoefficientSweep(const FlowModel& session)
     : freeStreamMach(session.deriveFreeStream().mach) {
-  probe.viewWidth = session.viewWidth;
-  // The probe moves no tracers, so it needs none of the zones' per-row tables, which cost
-  // most of a reconfiguration: with no rows to keep they stay empty, and each row a face
-  // pressure asks for is computed, as the tables guarantee, to the same bits.
-  probe.viewHeight = std::numeric_limits<int>::min();
-  probe.centreX = session.centreX;
-  probe.centreY = session.centreY;
-  probe.halfLength = session.halfLength;
-  probe.setFreeStream(session.velocity, session.temperature, session.pressure);
-  probe.setDensity(session.density);
+  probe.followForProbing(session);
 }
 
 CoefficientRow CoefficientSweep::at(double alphaDegrees) {

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "app/NumberText.h"
-#include "cli/TextEscape.h"
+#include "session/TextEscape.h"
 #include "view/PictureSize.h"
 
 namespace {

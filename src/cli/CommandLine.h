@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "chart/ChartFile.h"
-#include "cli/Session.h"
-#include "cli/Sweep.h"
+#include "session/Session.h"
+#include "session/Sweep.h"
 
 enum class Command {
   Freestream,

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/Document.h"
+#include "session/Document.h"
 #include "theory/TextbookCases.h"
 
 // {"passed", "failures", "cases": [{"flow", "source", "quantity", "published", "printed",

@@ -21,14 +21,14 @@
 #include "app/Version.h"
 #include "chart/ChartFile.h"
 #include "cli/CommandLine.h"
-#include "cli/Commands.h"
 #include "cli/ProgressLine.h"
 #include "cli/RuntimeFolder.h"
-#include "cli/Session.h"
-#include "cli/Sweep.h"
-#include "cli/TextEscape.h"
 #include "cli/Verify.h"
 #include "platform/OutputFile.h"
+#include "session/Commands.h"
+#include "session/Session.h"
+#include "session/Sweep.h"
+#include "session/TextEscape.h"
 
 namespace {
 

@@ -39,9 +39,15 @@ void FlowModel::setView(int width, int height) {
   centreY = static_cast<double>(height / 2);  // NOLINT(bugprone-integer-division)
 }
 
-bool FlowModel::ownZonesInSlots() const {
-  return zones[kLowerShock].get() == own.lowerShock && zones[kLowerFan].get() == own.lowerFan &&
-         zones[kUpperFan].get() == own.upperFan && zones[kUpperShock].get() == own.upperShock;
+void FlowModel::followForProbing(const FlowModel& other) {
+  rowTables = false;
+  viewWidth = other.viewWidth;
+  viewHeight = other.viewHeight;
+  centreX = other.centreX;
+  centreY = other.centreY;
+  halfLength = other.halfLength;
+  setFreeStream(other.velocity, other.temperature, other.pressure);
+  setDensity(other.density);
 }
 
 bool FlowModel::isAbovePlate(int x, int y) const {

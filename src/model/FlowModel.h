@@ -13,6 +13,7 @@
 #include <memory>
 #include <span>
 
+#include "canvas/Palette.h"
 #include "canvas/Pen.h"
 #include "model/Constants.h"
 #include "model/FlowZone.h"
@@ -63,8 +64,9 @@ struct FlowSample {
 
 class FlowModel {
  public:
-  // Slots of `zones`; on each side the leading-edge zone is asked first.
+  // The zones' slots; on each side the leading-edge zone is asked first.
   enum Slot { kLowerShock = 0, kLowerFan = 1, kUpperFan = 2, kUpperShock = 3 };
+  static constexpr std::array<Slot, 4> kSlots{kLowerShock, kLowerFan, kUpperFan, kUpperShock};
   static constexpr double kMaxAngle = 1.3089969389957472;  // 75 degrees, radians
 
   FlowModel();
@@ -76,11 +78,11 @@ class FlowModel {
   void setView(int width, int height);
   // The four zones' deflect, in slot order.
   void applyZones(Tracer& tracer);
-  // The same as applyZones on each tracer in turn. With the model's own zones
-  // in their slots it runs zone by zone over all of them instead: a zone
-  // never reads another tracer and still meets them in order, so every
-  // result is the same, and each zone's loop keeps its constants at hand;
-  // each zone is handed only the tracers at heights it reaches.
+  // The same as applyZones on each tracer in turn, run zone by zone over all
+  // of them instead: a zone never reads another tracer and still meets them
+  // in order, so every result is the same, and each zone's loop keeps its
+  // constants at hand; each zone is handed only the tracers at heights it
+  // reaches.
   void applyZones(std::span<Tracer> tracers);
   // True above the plate, extended by horizontals beyond its ends; a point on
   // the plate or on a horizontal is below.
@@ -112,7 +114,9 @@ class FlowModel {
   // The local flow state at (x, y); all zeros while the plate is below 0.1 rad.
   FlowSample sample(int x, int y, const FreeStream& freeStream);
   // Plate, free-stream lines, force estimate, angle and zone fronts.
-  void drawScene(Canvas& canvas);
+  void drawScene(Canvas& canvas) { drawScene(canvas, facePressures()); }
+  // The same with the force estimated from `faces`.
+  void drawScene(Canvas& canvas, const FacePressures& faces);
   // The face pressures of the force estimate, the upper face asked first.
   FacePressures facePressures();
   // The same for an onlooker: the fans' sampling scratch is left as it was,
@@ -122,18 +126,23 @@ class FlowModel {
   // pressure bubbles feel it; the free stream's below kSampleAngle.
   double pressureAt(int x, int y);
 
-  // The zones this model built, whichever zone a slot holds now.
+  // Takes `other`'s picture, plate and free stream: the same flow, to be asked at other
+  // angles without touching `other`. Such a model moves no tracers, so its zones keep no
+  // per-row tables for them: a reconfiguration costs a fraction, and every answer is the
+  // same, as the tables are only a faster way to the same values.
+  void followForProbing(const FlowModel& other);
+  // False for a model made by followForProbing.
+  bool keepsRowTables() const { return rowTables; }
+
+  const FlowZone& zone(Slot slot) const { return *zones[slot]; }
+  // The four zones by their own types.
   LowerShock& lowerShock() const { return *own.lowerShock; }
   LowerFan& lowerFan() const { return *own.lowerFan; }
   UpperFan& upperFan() const { return *own.upperFan; }
   UpperShock& upperShock() const { return *own.upperShock; }
 
-  std::array<std::unique_ptr<FlowZone>, 4> zones;
   int viewWidth = 0;   // pixels
   int viewHeight = 0;  // pixels
-  Pen thinPen{PenStyle::Solid, 1, Colour{0, 0, 0}};
-  Pen platePen{PenStyle::Solid, 2, Colour{0, 0, 255}};
-  Pen dashDotPen{PenStyle::DashDot, 1, Colour{0, 0, 0}};
   double centreX = 0.0;                // pixels
   double centreY = 0.0;                // pixels
   double halfLength = 100.0;           // pixels, centre to either edge
@@ -159,9 +168,10 @@ class FlowModel {
   mutable EdgeCache leadingEdge;
   void refreshLeadingEdge() const;
 
-  // The zones this model built, by their own types: while `zones` still
-  // holds them, the zone pass calls them directly instead of through the
-  // virtual table (ten thousand tracers a tick).
+  // Built with the model, one per slot, and never replaced.
+  std::array<std::unique_ptr<FlowZone>, 4> zones;
+  // The same zones by their own types: the zone pass calls them directly
+  // instead of through the virtual table (ten thousand tracers a tick).
   struct OwnZones {
     LowerShock* lowerShock = nullptr;
     LowerFan* lowerFan = nullptr;
@@ -169,7 +179,11 @@ class FlowModel {
     UpperShock* upperShock = nullptr;
   };
   OwnZones own;
-  bool ownZonesInSlots() const;
+  bool rowTables = true;
+  // The scene's pens.
+  Pen thinPen = palette::kThin;
+  Pen platePen = palette::kPlate;
+  Pen dashDotPen = palette::kFreeStream;
 
   // The pressure on one face, from the pair of zones of that side.
   double facePressure(FlowZone& first, FlowZone& second, int x, int y) const;

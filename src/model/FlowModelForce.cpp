@@ -4,7 +4,9 @@
 
 #include "model/FanZone.h"
 #include "model/FlowModel.h"
+#include "model/LowerFan.h"
 #include "model/Truncate.h"
+#include "model/UpperFan.h"
 
 namespace {
 constexpr double kFaceOffset = 20;  // pixels above and below the centre
@@ -32,22 +34,14 @@ FacePressures FlowModel::facePressures() {
 }
 
 FacePressures FlowModel::peekFacePressures() {
-  // The fans asked are the ones in the slots, which need not be this model's own.
-  struct Scratch {
-    FanZone* fan;
-    double lastValue;
-    double lastChange;
-  };
-  std::array<Scratch, 2> saved{};
-  std::size_t count = 0;
-  for (const Slot slot : {kLowerFan, kUpperFan}) {
-    if (auto* fan = dynamic_cast<FanZone*>(zones[slot].get()))
-      saved[count++] = {fan, fan->lastValue, fan->lastChange};
-  }
+  // Only the fans keep sampling scratch.
+  FanZone* const fans[] = {own.lowerFan, own.upperFan};
+  std::array<std::array<double, 2>, 2> saved{};
+  for (std::size_t i = 0; i < 2; ++i) saved[i] = {fans[i]->lastValue, fans[i]->lastChange};
   const FacePressures faces = facePressures();
-  for (std::size_t i = 0; i < count; ++i) {
-    saved[i].fan->lastValue = saved[i].lastValue;
-    saved[i].fan->lastChange = saved[i].lastChange;
+  for (std::size_t i = 0; i < 2; ++i) {
+    fans[i]->lastValue = saved[i][0];
+    fans[i]->lastChange = saved[i][1];
   }
   return faces;
 }

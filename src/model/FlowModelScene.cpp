@@ -21,7 +21,7 @@ constexpr int kArcRadius = 25;  // pixels
 constexpr double kDegreesPerRadian = 57.29577951308232;
 }  // namespace
 
-void FlowModel::drawScene(Canvas& canvas) {
+void FlowModel::drawScene(Canvas& canvas, const FacePressures& faces) {
   const double cx = centreX;
   const double cy = centreY;
   const double length = halfLength;
@@ -49,7 +49,6 @@ void FlowModel::drawScene(Canvas& canvas) {
   canvas.lineTo(centreXi, centreYi);
 
   // Force estimate from the pressures 20 pixels above and below the centre.
-  const FacePressures faces = facePressures();
   const double force = (faces.below - faces.above) * kForceScale;
   if (force > kMinForce) {
     const double fx = force * std::sin(a);

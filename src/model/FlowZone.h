@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "canvas/Palette.h"
 #include "canvas/Pen.h"
 #include "model/GasState.h"
 
@@ -44,7 +45,7 @@ class FlowZone {
   bool lowerSide = false;       // true below the plate
   double plateAngle = 0.0;      // radians
   std::int32_t halfLength = 0;  // pixels, centre to either edge
-  Pen frontPen{PenStyle::Dash, 1, Colour{0, 0, 0}};
+  Pen frontPen = palette::kFront;
   GasState upstream;  // the gas entering the zone
 
  protected:

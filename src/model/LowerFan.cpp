@@ -24,7 +24,11 @@ void LowerFan::configure(int originX_, int originY_, bool lowerSide_, double pla
   upstream.velocity = model.velocity;
   firstRayTangent = std::tan(firstRayAngle);
   lastRayTangent = std::tan(lastRayAngle);
-  rows.fill(model.viewHeight, [this](int y) { return crossingsOf(y); });
+  if (model.keepsRowTables()) {
+    rows.fill(model.viewHeight, [this](int y) { return crossingsOf(y); });
+  } else {
+    rows.clear();
+  }
   // Along the plate on the first ray, horizontal on the last.
   const double v = upstream.velocity;
   prepareBlend(-v * std::cos(plateAngle + kPi - firstRayAngle),

@@ -4,12 +4,12 @@
 #include <cstdint>
 
 #include "canvas/Canvas.h"
+#include "canvas/Palette.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
 
 namespace {
 constexpr double kCaptureDistance = 5.0;  // pixels from the leading edge
-constexpr Colour kTracerColour{255, 0, 0};
 }  // namespace
 
 void Tracer::reset(int x_, int y_, double vx_) {
@@ -37,5 +37,5 @@ bool Tracer::step(const FlowModel& model) {
 
 void Tracer::draw(Canvas& canvas, FlowModel& model) {
   step(model);
-  canvas.setPixel(truncToInt(x), truncToInt(y), kTracerColour);
+  canvas.setPixel(truncToInt(x), truncToInt(y), palette::kTracer);
 }

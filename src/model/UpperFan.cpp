@@ -14,7 +14,11 @@ void UpperFan::configure(int originX_, int originY_, bool lowerSide_, double pla
   lastRayAngle = plateAngle * 0.5 - mu - 0.0001;
   firstRayTangent = std::tan(std::abs(firstRayAngle));
   lastRayTangent = std::tan(std::abs(lastRayAngle));
-  rows.fill(model.viewHeight, [this](int y) { return crossingsOf(y); });
+  if (model.keepsRowTables()) {
+    rows.fill(model.viewHeight, [this](int y) { return crossingsOf(y); });
+  } else {
+    rows.clear();
+  }
   // Horizontal on the first ray, along the plate on the last.
   const double v = upstream.velocity;
   prepareBlend(v * std::cos(-firstRayAngle), v * std::sin(-firstRayAngle),

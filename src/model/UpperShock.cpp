@@ -22,5 +22,9 @@ void UpperShock::configure(int originX_, int originY_, bool lowerSide_, double p
   frontAngle =
       (1 - model.velocity * kPerVelocity) * kThirdPi + plateAngle * kFrontSlope - kEighthPi;
   frontSine = std::sin(plateAngle - frontAngle);
-  rows.fill(model.viewHeight, originX, originY, frontSine);
+  if (model.keepsRowTables()) {
+    rows.fill(model.viewHeight, originX, originY, frontSine);
+  } else {
+    rows.clear();
+  }
 }

@@ -7,23 +7,30 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <array>
 #include <functional>
+
+#include "canvas/Palette.h"
 
 namespace {
 
 constexpr QSize kSample{64, 28};  // pixels
 
-// The picture's colours and dash patterns (in pen widths), so a sample looks as in the frame.
-const QColor kTracer{255, 0, 0};
-const QColor kBubble{255, 96, 0};
-const QColor kStreamline{0, 255, 0};
-const QColor kPlate{0, 0, 255};
-const QList<qreal> kDash{18, 6};
-const QList<qreal> kDashDot{9, 6, 3, 6};
+QColor qColour(Colour colour) {
+  return {colour.red, colour.green, colour.blue};
+}
 
-QPen pen(const QColor& colour, qreal width, const QList<qreal>& dashes = {}) {
-  QPen p(colour, width);
-  if (!dashes.isEmpty()) p.setDashPattern(dashes);
+template <std::size_t N>
+QList<qreal> dashes(const std::array<int, N>& runs) {
+  return {runs.begin(), runs.end()};
+}
+
+// The picture's own pen, so a sample looks as in the frame (dash runs are in pixels, which
+// for a pen one pixel wide are Qt's pen widths).
+QPen pen(const Pen& like) {
+  QPen p(qColour(like.colour), like.width);
+  if (like.style == PenStyle::Dash) p.setDashPattern(dashes(palette::kDashRuns));
+  if (like.style == PenStyle::DashDot) p.setDashPattern(dashes(palette::kDashDotRuns));
   return p;
 }
 
@@ -57,7 +64,7 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
            "Tracers: ten thousand particles of gas, one red pixel each, moving with the local "
            "velocity; they enter at the left and are turned by the fronts."),
        [](QPainter& p) {
-         p.setPen(kTracer);
+         p.setPen(qColour(palette::kTracer));
          const QPoint dots[] = {{5, 6},   {14, 19}, {22, 9},  {31, 22}, {37, 4},
                                 {44, 15}, {52, 8},  {58, 21}, {9, 24},  {27, 14}};
          p.drawPoints(dots, 10);
@@ -65,8 +72,8 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
       {QT_TR_NOOP("Pressure bubbles: two orange discs carried by the flow; the higher the local "
                   "pressure, the smaller the disc (radius 10 pixels at 100000 Pa)."),
        [](QPainter& p) {
-         p.setPen(Qt::black);
-         p.setBrush(kBubble);
+         p.setPen(qColour(palette::kBlack));
+         p.setBrush(qColour(palette::kBubble));
          p.drawEllipse(QPoint(18, 14), 10, 10);
          p.drawEllipse(QPoint(48, 14), 5, 5);
        }},
@@ -74,35 +81,35 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
            "Streamlines: twelve green lines, the whole paths of gas entering at evenly spaced "
            "heights."),
        [](QPainter& p) {
-         p.setPen(pen(kStreamline, 1));
+         p.setPen(pen(palette::kStreamline));
          p.drawPolyline(QPolygon({{0, 8}, {26, 8}, {44, 20}, {64, 20}}));
        }},
       {QT_TR_NOOP(
            "The plate: the thick blue line; drag it with the left button, or turn it with the "
            "arrow keys when the picture has the keyboard."),
        [](QPainter& p) {
-         p.setPen(pen(kPlate, 2));
+         p.setPen(pen(palette::kPlate));
          p.drawLine(8, 6, 56, 22);
        }},
       {QT_TR_NOOP(
            "Dashed lines: the shock fronts (below at the leading edge, above at the trailing "
            "edge) and the first and last rays of the two expansion fans."),
        [](QPainter& p) {
-         p.setPen(pen(Qt::black, 1, kDash));
+         p.setPen(pen(palette::kFront));
          p.drawLine(4, 24, 60, 4);
        }},
       {QT_TR_NOOP(
            "Dash-dot lines: the undisturbed free stream at the heights of the leading and the "
            "trailing edge."),
        [](QPainter& p) {
-         p.setPen(pen(Qt::black, 1, kDashDot));
+         p.setPen(pen(palette::kFreeStream));
          p.drawLine(0, 14, 64, 14);
        }},
       {QT_TR_NOOP("The force arrow: the force on the plate from the pressures 20 pixels below and "
                   "above its centre, normal to the plate, with its vertical part Fy and horizontal "
                   "part Fx; the labels are in newtons (H)."),
        [](QPainter& p) {
-         p.setPen(pen(Qt::black, 1));
+         p.setPen(pen(palette::kThin));
          const QPointF centre(12, 25);
          arrow(p, centre, {34, 5});
          arrow(p, centre, {12, 3});
@@ -111,10 +118,10 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
       {QT_TR_NOOP("The angle arc: the angle of attack α between the thin horizontal reference line "
                   "and the plate, with its value in degrees."),
        [](QPainter& p) {
-         p.setPen(pen(Qt::black, 1));
+         p.setPen(pen(palette::kThin));
          p.drawLine(4, 20, 40, 20);
          p.drawArc(QRect(24, 4, 32, 32), 180 * 16, -30 * 16);
-         p.setPen(pen(kPlate, 2));
+         p.setPen(pen(palette::kPlate));
          p.drawLine(40, 20, 60, 8);
        }},
       {QT_TR_NOOP("The crosshair: the point probed with Ctrl and the arrow keys; it goes when the "
@@ -122,7 +129,7 @@ LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
        [](QPainter& p) {
          const QLine arms[] = {
              {25, 14, 30, 14}, {34, 14, 39, 14}, {32, 7, 32, 12}, {32, 16, 32, 21}};
-         p.setPen(pen(Qt::black, 1));
+         p.setPen(pen(palette::kThin));
          p.drawLines(arms, 4);
        }},
   };

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "canvas/Canvas.h"
+#include "canvas/Palette.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
 #include "platform/VectorState.h"
@@ -14,7 +15,6 @@
 #include "view/ViewHost.h"
 
 namespace {
-constexpr Colour kWhite{255, 255, 255};
 constexpr double kEntrySpeed = 3.0;                      // pixels per step
 constexpr double kOffsetFactor = 3.0518509475997192e-6;  // 1/327670: up to W/10 left
 constexpr double kTenth = 0.1;
@@ -90,7 +90,7 @@ void FlowAnimation::retrace() {
 
 void FlowAnimation::compose() {
   Canvas& canvas = host.frameCanvas();
-  canvas.fillRect(0, 0, model.viewWidth, model.viewHeight, kWhite);
+  canvas.fillRect(0, 0, model.viewWidth, model.viewHeight, palette::kWhite);
   // Plain tracers are known to be plain: no virtual dispatch per tracer.
   for (Tracer& t : tracerList) t.Tracer::draw(canvas, model);
   for (const auto& b : bubbleList) b->draw(canvas, model);

@@ -9,6 +9,7 @@
 
 #include <QImage>
 
+#include "canvas/Palette.h"
 #include "canvas/Pen.h"
 #include "view/ImageCanvas.h"
 
@@ -46,5 +47,5 @@ class FrameBuffer {
   ImageCanvas imageCanvas;  // draws on bitmap
   int width = 0;            // pixels; 0 when empty
   int height = 0;           // pixels; 0 when empty
-  Colour transparentColour{254, 0, 254};
+  Colour transparentColour = palette::kTransparent;
 };

@@ -4,7 +4,6 @@
 // off-screen frame and the screen image every composed frame is copied to.
 
 #include <QImage>
-#include <functional>
 
 #include "view/FrameBuffer.h"
 #include "view/ViewHost.h"
@@ -23,18 +22,4 @@ class FrameHost : public ViewHost {
  protected:
   FrameBuffer frame;
   QImage screen;  // RGB32, the picture's size
-};
-
-// A host without a window: the timer is only written down, probe requests
-// go to a callback.
-class OffscreenHost final : public FrameHost {
- public:
-  void startTimer(int intervalMs) override { timerInterval = intervalMs; }
-  void stopTimer() override { timerInterval = 0; }
-  void requestProbe(int x, int y) override {
-    if (onProbe) onProbe(x, y);
-  }
-
-  int timerInterval = 0;  // ms; 0 while stopped
-  std::function<void(int, int)> onProbe;
 };

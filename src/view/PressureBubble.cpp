@@ -4,17 +4,17 @@
 #include <cmath>
 
 #include "canvas/Canvas.h"
+#include "canvas/Palette.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
 
 namespace {
-constexpr Colour kOrange{255, 96, 0};
 constexpr double kRadiusScale = 1e11;  // Pa^2 pixels
 constexpr double kMaxRadius = 100000;  // pixels
 }  // namespace
 
 void PressureBubble::reset(int x_, int y_, double vx_) {
-  if (!brush) brush = Brush{kOrange};
+  if (!brush) brush = Brush{palette::kBubble};
   radius = 2;
   Tracer::reset(x_, y_, vx_);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "canvas/Canvas.h"
+#include "canvas/Palette.h"
 #include "canvas/Pen.h"
 #include "model/Tracer.h"
 
@@ -26,7 +27,7 @@ class Streamline final : public Tracer {
   void trace(FlowModel& model, double startY);
   void draw(Canvas& canvas, FlowModel& model) override;
 
-  Pen pen{PenStyle::Solid, 1, Colour{0, 255, 0}};
+  Pen pen = palette::kStreamline;
   double startY = 15.0;  // pixels, of the last trace
   // The recorded path; trace() alone writes it, together with its pixels.
   std::vector<PathPoint> points;

@@ -8,7 +8,6 @@
 #include "app/FieldLogic.h"
 #include "app/RegimeLine.h"
 #include "app/TheoryReport.h"
-#include "app/SessionBuilder.h"
 #include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
 #include "web/JsonText.h"
@@ -74,45 +73,45 @@ const char* operatingName(OperatingPoint state) {
 
 }  // namespace
 
-WebSession::WebSession(const LinkSession& link) : notes(link.notes) {
+WebSession::WebSession(const LinkSession& link) : SessionCore(host), notes(link.notes) {
   SessionOptions options;
   options.velocity = link.velocity;
   options.temperature = link.temperature;
   options.pressure = link.pressure;
   options.angle = link.angle;
   host.onProbe = [this](int x, int y) { probe(x, y); };
-  startSession(options, fields, model, animation);
+  start(options);
 }
 
 int WebSession::width() const {
-  return model.viewWidth;
+  return model().viewWidth;
 }
 
 int WebSession::height() const {
-  return model.viewHeight;
+  return model().viewHeight;
 }
 
 void WebSession::tick() {
-  animation.onTick();
+  animation().onTick();
 }
 
 void WebSession::compose() {
-  animation.compose();
+  animation().compose();
 }
 
 void WebSession::restart() {
-  animation.respawnAll();
+  animation().respawnAll();
 }
 
 bool WebSession::mouse(int buttons, int x, int y) {
-  const double before = model.angle;
-  animation.onMouseMove(buttons, x, y);
-  return model.angle != before;
+  const double before = model().angle;
+  animation().onMouseMove(buttons, x, y);
+  return model().angle != before;
 }
 
 bool WebSession::turnBy(double degrees) {
   // Degrees to radians in this order of operations, as the window's keys do it.
-  return turnToAngle(model.angle + degrees * std::numbers::pi / 180);
+  return turnToAngle(model().angle + degrees * std::numbers::pi / 180);
 }
 
 bool WebSession::turnTo(double degrees) {
@@ -122,8 +121,8 @@ bool WebSession::turnTo(double degrees) {
 
 bool WebSession::turnToAngle(double wanted) {
   // At a limit the plate stays put, and so does the picture.
-  if (std::clamp(wanted, 0.0, FlowModel::kMaxAngle) == model.angle) return false;
-  animation.turnPlate(wanted);
+  if (std::clamp(wanted, 0.0, FlowModel::kMaxAngle) == model().angle) return false;
+  animation().turnPlate(wanted);
   // The probe fields would otherwise show the state of an angle no longer set.
   if (probed) probe(probed->x, probed->y);
   return true;
@@ -131,43 +130,43 @@ bool WebSession::turnToAngle(double wanted) {
 
 void WebSession::probe(int x, int y) {
   probed = ProbedPoint{x, y};
-  showProbe(fields, model, x, y);
+  showProbe(fields(), model(), x, y);
 }
 
 void WebSession::moveProbeBy(int dx, int dy) {
   const ProbedPoint from = probingByKeys && probed
                                ? *probed
-                               : ProbedPoint{model.viewWidth / 2, model.viewHeight / 2};
+                               : ProbedPoint{model().viewWidth / 2, model().viewHeight / 2};
   probingByKeys = true;
-  probe(std::clamp(from.x + dx, 0, model.viewWidth - 1),
-        std::clamp(from.y + dy, 0, model.viewHeight - 1));
+  probe(std::clamp(from.x + dx, 0, model().viewWidth - 1),
+        std::clamp(from.y + dy, 0, model().viewHeight - 1));
 }
 
 std::string WebSession::fieldText(int id) const {
   const auto field = fieldFromNumber(id);
-  return field ? fields.text(*field) : std::string();
+  return field ? fields().text(*field) : std::string();
 }
 
 bool WebSession::applyInput(int id, const std::string& text) {
   const auto field = fieldFromNumber(id);
   if (!field || !isInput(*field)) return false;
-  fields.setText(*field, text);
-  recomputeFreeStream(fields, model);
-  animation.retrace();
+  fields().setText(*field, text);
+  recomputeFreeStream(fields(), model());
+  animation().retrace();
   // Tracers a missing free stream stopped would otherwise stand in the picture for good.
-  animation.respawnStalled();
+  animation().respawnStalled();
   return true;
 }
 
 std::string WebSession::stateJson() {
-  const TheoryReport report = makeTheoryReport(model);
+  const TheoryReport report = makeTheoryReport(model());
   const RegimeLine line = describeRegime(report);
   JsonText json;
-  json.beginObject().key("fields").beginObject();
+  json.beginObject().key("fields()").beginObject();
   for (const FieldId id : kAttachOrder)
-    json.key(std::to_string(static_cast<int>(id))).value(fields.text(id));
+    json.key(std::to_string(static_cast<int>(id))).value(fields().text(id));
   json.endObject();
-  const double alpha = theory::degrees(model.angle);
+  const double alpha = theory::degrees(model().angle);
   json.key("alpha").value(alpha).key("alphaText").value(fixedText(alpha, 2));
   json.key("regime")
       .beginObject()
@@ -188,13 +187,13 @@ std::string WebSession::stateJson() {
   else
     json.null();
   json.key("keyboardProbe").value(probingByKeys);
-  json.key("fileName").value(pictureFileName(report.mach, model.angle));
+  json.key("fileName").value(pictureFileName(report.mach, model().angle));
   json.endObject();
   return json.text();
 }
 
 std::string WebSession::theoryJson() {
-  const TheoryReport report = makeTheoryReport(model);
+  const TheoryReport report = makeTheoryReport(model());
   JsonText json;
   json.beginObject()
       .key("regime")
@@ -211,7 +210,7 @@ std::string WebSession::theoryJson() {
 }
 
 std::string WebSession::chartsJson() {
-  const ChartSeries& series = charts.update(model);
+  const ChartSeries& series = charts.update(model());
   const ThetaBetaSeries& thetaBeta = series.thetaBeta;
   const LoadsSeries& loads = series.loads;
   JsonText json;
@@ -259,8 +258,8 @@ std::string WebSession::chartsJson() {
 }
 
 std::string WebSession::valuesTable() {
-  return ::valuesTable(fields, model, probed,
-                       makeTheoryReport(model));
+  return ::valuesTable(fields(), model(), probed,
+                       makeTheoryReport(model()));
 }
 
 std::string WebSession::linkNotesJson() const {

@@ -11,13 +11,11 @@
 
 #include "app/ChartSeries.h"
 #include "app/Export.h"
-#include "app/FieldLogic.h"
-#include "model/FlowModel.h"
-#include "view/FlowAnimation.h"
+#include "session/SessionCore.h"
 #include "web/LinkOptions.h"
 #include "web/WebHost.h"
 
-class WebSession final {
+class WebSession final : public SessionCore {
  public:
   static constexpr double kKeyStep = 1.0;      // degrees per key press
   static constexpr double kFineKeyStep = 0.1;  // degrees per key press with Shift
@@ -42,7 +40,7 @@ class WebSession final {
   const std::uint8_t* frame() const { return host.picture().data(); }
 
   // The About box stops the timer and starts it again, as in the window.
-  void setTimerEnabled(bool on) { animation.setTimerEnabled(on); }
+  void setTimerEnabled(bool on) { animation().setTimerEnabled(on); }
   int timerInterval() const { return host.timerInterval; }  // ms; 0 while stopped
 
   // The mouse over the picture: with the left button (bit 1) held the plate follows it,
@@ -82,11 +80,7 @@ class WebSession final {
   bool turnToAngle(double wanted);
   void probe(int x, int y);
 
-  FlowModel model;
-  StoredFieldTexts fields;
-  WebHost host;
-  // Declared after the model and the host: it holds references to both.
-  FlowAnimation animation{model, host};
+  WebHost host;  // the core's animation draws on it from start() on
   ChartSeriesBuilder charts;
   std::vector<LinkNote> notes;
   std::optional<ProbedPoint> probed;

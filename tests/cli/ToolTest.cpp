@@ -18,7 +18,7 @@
 #include <numbers>
 
 #include "app/NumberText.h"
-#include "cli/Session.h"
+#include "session/Session.h"
 #include "model/FanZone.h"
 #include "model/LowerFan.h"
 #include "model/UpperFan.h"

@@ -39,18 +39,19 @@ TEST_F(ModelTest, ConstructionAndView) {
 
 TEST_F(ModelTest, ReconfigureChainsTheStateFromEachLeadingEdgeZone) {
   model.reconfigure();
+  const auto zone = [this](int slot) { return &model.zone(FlowModel::kSlots[slot]); };
   for (int slot : {0, 2}) {
-    EXPECT_EQ(model.zones[slot]->originX, 229);
-    EXPECT_EQ(model.zones[slot]->originY, 129);
+    EXPECT_EQ(zone(slot)->originX, 229);
+    EXPECT_EQ(zone(slot)->originY, 129);
   }
   for (int slot : {1, 3}) {
-    EXPECT_EQ(model.zones[slot]->originX, 370);
-    EXPECT_EQ(model.zones[slot]->originY, 270);
+    EXPECT_EQ(zone(slot)->originX, 370);
+    EXPECT_EQ(zone(slot)->originY, 270);
   }
   for (int slot = 0; slot < 4; ++slot) {
-    EXPECT_EQ(model.zones[slot]->halfLength, 100);
-    EXPECT_EQ(model.zones[slot]->lowerSide, slot < 2);
-    EXPECT_EQ(model.zones[slot]->plateAngle, model.angle);
+    EXPECT_EQ(zone(slot)->halfLength, 100);
+    EXPECT_EQ(zone(slot)->lowerSide, slot < 2);
+    EXPECT_EQ(zone(slot)->plateAngle, model.angle);
   }
   // Behind the lower shock: compressed by 1 + alpha/pi, moving at 1.5 a*^2/V,
   // but the lower fan then takes the free-stream speed.

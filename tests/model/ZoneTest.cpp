@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 #include "model/FanZone.h"
@@ -105,10 +106,10 @@ TEST_F(ShockTest, CrossSpeedIsFiniteForEveryPositiveFreeStream) {
 }
 
 TEST_F(ShockTest, UpstreamPointsGetTheFallbackBitForBit) {
-  for (FlowZone* z : {model.zones[0].get(), model.zones[3].get()}) {
+  for (FlowZone* z : std::initializer_list<FlowZone*>{&model.lowerShock(), &model.upperShock()}) {
     // Far upstream, left of the plate and far above it.
     const int x = 0;
-    const int y = z == model.zones[0].get() ? 390 : -1000;
+    const int y = z == &model.lowerShock() ? 390 : -1000;
     ASSERT_LT(z->classify(x, y), 0);
     for (const double fallback : {0.1 + 0.2, -0.0, 1e-310}) {
       const double got = z->valueAt(ValueCode::T, x, y, fallback);

@@ -31,7 +31,7 @@
 #include "ui/TheoryWindow.h"
 #include "view/FlowView.h"
 #ifdef ZERKON_TEST_SESSION
-#include "cli/Session.h"
+#include "session/Session.h"
 #endif
 
 namespace {
@@ -44,8 +44,8 @@ std::vector<std::uint64_t> fingerprint(const FlowAnimation& animation) {
   const auto add = [&bits](double v) { bits.push_back(std::bit_cast<std::uint64_t>(v)); };
   const FlowModel& m = animation.flowModel();
   add(m.angle), add(m.leadingEdgeY);
-  for (const auto& zone : m.zones) {
-    const FlowZone& z = *zone;
+  for (const auto slot : FlowModel::kSlots) {
+    const FlowZone& z = m.zone(slot);
     add(z.originX), add(z.originY), add(z.lowerSide), add(z.plateAngle), add(z.halfLength);
     add(z.upstream.pressure), add(z.upstream.temperature), add(z.upstream.velocity);
     add(z.upstream.soundSpeed), add(z.upstream.mach);

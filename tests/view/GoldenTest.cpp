@@ -10,13 +10,13 @@
 #include <optional>
 #include <string>
 
-#include "cli/Session.h"
 #include "model/FanZone.h"
 #include "model/LowerFan.h"
 #include "model/LowerShock.h"
 #include "model/ShockZone.h"
 #include "model/UpperFan.h"
 #include "model/UpperShock.h"
+#include "session/Session.h"
 
 namespace {
 class Digest {
@@ -98,7 +98,7 @@ Digests play(const Run& run) {
   }
   out.streamlines = lines.hash;
   Digest zones;
-  for (const auto& z : model.zones) addZone(zones, *z);
+  for (const auto slot : FlowModel::kSlots) addZone(zones, model.zone(slot));
   out.zones = zones.hash;
   Digest probes;
   for (const auto& [x, y] : {std::pair{336, 300}, {336, 150}, {100, 100}, {500, 420}, {650, 240}}) {

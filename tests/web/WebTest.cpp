@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/Session.h"
+#include "session/Session.h"
 #include "web/LinkOptions.h"
 #include "web/WebSession.h"
 

@@ -54,6 +54,8 @@ class FanRows {
   void fill(int viewHeight, CrossingsOf&& crossingsOf) {
     rows.fill(viewHeight, [&](int y) { return columnsOf(crossingsOf(y)); });
   }
+  // Keeps no rows: every row is computed.
+  void clear() { rows.clear(); }
   // The columns of row y, from the table or computed.
   template <class CrossingsOf>
   Columns columnsAt(int y, CrossingsOf&& crossingsOf) const {

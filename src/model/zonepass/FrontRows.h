@@ -15,6 +15,8 @@
 
 class FrontRows {
  public:
+  // Keeps no rows: every row is computed.
+  void clear() { rows.clear(); }
   // Refills the table for a front from (originX, originY) at sin(alpha - beta)
   // = frontSine; a front too close to the vertical keeps no rows.
   void fill(int viewHeight, int originX, int originY, double frontSine) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Zone pass: FlowModel::applyZones, the hot loop of every tick. With the
-// model's own zones in their slots it calls them by their own types (no
-// virtual call), runs the tracers in blocks and hands each zone only the
-// tracers at heights it reaches; otherwise it calls the zones in the slots as
-// they are. Every path gives every tracer and every zone field the same bits
-// as the four deflect calls in slot order, tracer by tracer.
+// Zone pass: FlowModel::applyZones, the hot loop of every tick. It calls the
+// zones by their own types (no virtual call), runs the tracers in blocks and
+// hands each zone only the tracers at heights it reaches. Every tracer and
+// every zone field gets the same bits as from the four deflect calls in slot
+// order, tracer by tracer.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -69,21 +68,13 @@ class ZoneLists {
 }  // namespace
 
 void FlowModel::applyZones(Tracer& tracer) {
-  if (ownZonesInSlots()) {
-    own.lowerShock->deflect(tracer);
-    own.lowerFan->deflect(tracer);
-    own.upperFan->deflect(tracer);
-    own.upperShock->deflect(tracer);
-    return;
-  }
-  for (const auto& zone : zones) zone->deflect(tracer);
+  own.lowerShock->deflect(tracer);
+  own.lowerFan->deflect(tracer);
+  own.upperFan->deflect(tracer);
+  own.upperShock->deflect(tracer);
 }
 
 void FlowModel::applyZones(std::span<Tracer> tracers) {
-  if (!ownZonesInSlots()) {
-    for (Tracer& tracer : tracers) applyZones(tracer);
-    return;
-  }
   clearUpperVectorState();
   // A zone changes nothing for a tracer at a height it does not reach, and
   // no zone changes a height. So each zone is handed only the tracers it

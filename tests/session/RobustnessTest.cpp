@@ -15,7 +15,7 @@
 
 #include "app/NumberText.h"
 #include "canvas/Canvas.h"
-#include "cli/Session.h"
+#include "session/Session.h"
 #include "view/GuardedImage.h"
 #include "view/ImageCanvas.h"
 #include "view/ViewHost.h"

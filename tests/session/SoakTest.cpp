@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/Session.h"
+#include "session/Session.h"
 #include "support/AllocationCounter.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/Document.h"
+#include "session/Document.h"
 
-#include "cli/TextEscape.h"
+#include "session/TextEscape.h"
 
 #include <algorithm>
 #include <charconv>

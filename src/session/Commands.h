@@ -5,16 +5,16 @@
 
 #include <vector>
 
-#include "cli/Document.h"
-#include "cli/Session.h"
+#include "session/Document.h"
+#include "session/SessionCore.h"
 
-Node freestreamReport(const Session& session);
+Node freestreamReport(const SessionCore& session);
 // Probes the points in order: the fans keep sampling scratch, so order is part of the answer.
-Node sampleReport(Session& session, const std::vector<PixelPoint>& points);
-Node zonesReport(const Session& session);
-Node streamlinesReport(const Session& session);
-Node tracersReport(const Session& session);
+Node sampleReport(SessionCore& session, const std::vector<PixelPoint>& points);
+Node zonesReport(const SessionCore& session);
+Node streamlinesReport(const SessionCore& session);
+Node tracersReport(const SessionCore& session);
 // Exact theory beside the model; peeking at the face pressures leaves the picture untouched.
-Node theoryReport(Session& session);
+Node theoryReport(SessionCore& session);
 // The theory report as labelled rows, for the text form.
-std::string theoryText(Session& session);
+std::string theoryText(SessionCore& session);

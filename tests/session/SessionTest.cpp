@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A session is the window at start-up, turned and run in a fixed order.
-#include "cli/Session.h"
+#include "session/Session.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/TextEscape.h"
+#include "session/TextEscape.h"
 
 namespace {
 

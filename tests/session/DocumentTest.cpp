@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two written forms of a document: JSON that reads back exactly, and aligned text.
-#include "cli/Document.h"
+#include "session/Document.h"
 
 #include <gtest/gtest.h>
 

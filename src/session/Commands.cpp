@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/Commands.h"
+#include "session/Commands.h"
 
 #include <algorithm>
 
@@ -81,7 +81,7 @@ Node face(const FaceReport& f, const char* waveAngleKey) {
 
 }  // namespace
 
-Node freestreamReport(const Session& session) {
+Node freestreamReport(const SessionCore& session) {
   const FlowModel& model = session.model();
   const FieldTexts& fields = session.fields();
   const FreeStreamDerived derived = model.deriveFreeStream();
@@ -104,7 +104,7 @@ Node freestreamReport(const Session& session) {
                         .add("v01", fields.text(FieldId::V01)));
 }
 
-Node sampleReport(Session& session, const std::vector<PixelPoint>& points) {
+Node sampleReport(SessionCore& session, const std::vector<PixelPoint>& points) {
   Array list;
   for (const PixelPoint& p : points) {
     const FlowSample s = session.probe(p);
@@ -135,10 +135,10 @@ Node sampleReport(Session& session, const std::vector<PixelPoint>& points) {
   return Object{}.add("points", std::move(list));
 }
 
-Node zonesReport(const Session& session) {
+Node zonesReport(const SessionCore& session) {
   const FlowModel& m = session.model();
   Array zones;
-  for (const auto& z : m.zones) zones.items.push_back(zone(*z));
+  for (const auto slot : FlowModel::kSlots) zones.items.push_back(zone(m.zone(slot)));
   return Object{}
       .add("centreX", m.centreX)
       .add("centreY", m.centreY)
@@ -150,7 +150,7 @@ Node zonesReport(const Session& session) {
       .add("zones", std::move(zones));
 }
 
-Node streamlinesReport(const Session& session) {
+Node streamlinesReport(const SessionCore& session) {
   Array lines;
   for (const Streamline& s : session.animation().streamlines()) {
     Array points{.items = {}, .columns = {"x", "y"}};
@@ -161,7 +161,7 @@ Node streamlinesReport(const Session& session) {
   return Object{}.add("streamlines", std::move(lines));
 }
 
-Node tracersReport(const Session& session) {
+Node tracersReport(const SessionCore& session) {
   Array tracers{.items = {}, .columns = {"x", "y", "vx", "vy", "turned", "captured"}};
   tracers.items.reserve(session.animation().tracers().size());
   for (const Tracer& t : session.animation().tracers())
@@ -180,7 +180,7 @@ Node tracersReport(const Session& session) {
   return Object{}.add("tracers", std::move(tracers)).add("bubbles", std::move(bubbles));
 }
 
-Node theoryReport(Session& session) {
+Node theoryReport(SessionCore& session) {
   const TheoryReport r = makeTheoryReport(session.model());
   return Object{}
       .add("mach", r.mach)
@@ -203,7 +203,7 @@ Node theoryReport(Session& session) {
       .add("dragLoad", r.dragLoad);
 }
 
-std::string theoryText(Session& session) {
+std::string theoryText(SessionCore& session) {
   Object rows;
   for (const ReportLine& line : reportLines(makeTheoryReport(session.model())))
     rows.add(line.label, line.value);

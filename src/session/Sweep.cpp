@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The α sweep's angles, rows and the two tabular forms of them.
-#include "cli/Sweep.h"
+#include "session/Sweep.h"
 
 #include <algorithm>
 #include <array>
@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "app/PlateCoefficients.h"
-#include "cli/Document.h"
 #include "model/FlowModel.h"
+#include "session/Document.h"
 
 namespace {
 
