@@ -258,8 +258,7 @@ std::string WebSession::chartsJson() {
 }
 
 std::string WebSession::valuesTable() {
-  return ::valuesTable(fields(), model(), probed,
-                       makeTheoryReport(model()));
+  return ::valuesTable(fields(), model(), probed, makeTheoryReport(model()));
 }
 
 std::string WebSession::linkNotesJson() const {

@@ -804,6 +804,7 @@
     if (notes.length) say(linkLine(notes), true);
     // The start-up drag composed the first frame already.
     showFrame();
+    const firstFrame = performance.now();
     layout();
     window.addEventListener("resize", layout);
     $("pause").addEventListener("click", () => setPaused(!paused));
@@ -847,6 +848,7 @@
       frameWork: () => frameWork.slice(),
       language: () => language,
       scale: () => scale,
+      firstFrame,
       ready: true,
     };
     document.body.dataset.ready = "true";

@@ -52,7 +52,7 @@ TEST(WebSession, ShowsTheBatchToolsPictureTickForTick) {
 
 TEST(WebSession, TurnsAsTheWindowsKeysAndLeavesALimitAlone) {
   WebSession web(readLink({std::nullopt, std::nullopt, std::nullopt, "74.5"}));
-  EXPECT_TRUE(web.turnBy(1.0));  // clamped to 75°
+  EXPECT_TRUE(web.turnBy(1.0));   // clamped to 75°
   EXPECT_FALSE(web.turnBy(1.0));  // at the limit nothing happens
   EXPECT_FALSE(web.turnTo(75.0));
   EXPECT_TRUE(web.turnTo(-3.0));  // to 0°
