@@ -162,7 +162,7 @@ std::string WebSession::stateJson() {
   const TheoryReport report = makeTheoryReport(model());
   const RegimeLine line = describeRegime(report);
   JsonText json;
-  json.beginObject().key("fields()").beginObject();
+  json.beginObject().key("fields").beginObject();
   for (const FieldId id : kAttachOrder)
     json.key(std::to_string(static_cast<int>(id))).value(fields().text(id));
   json.endObject();

@@ -23,7 +23,7 @@ const median = (list) => [...list].sort((a, b) => a - b)[Math.floor(list.length 
 // ---- One tick in WebAssembly under node -----------------------------------------------------
 const createZerkon = createRequire(import.meta.url)(join(process.cwd(), options.page, "zerkon.js"));
 const module = await createZerkon();
-module.ccall("zk_start", null, ["string", "string", "string", "string"], [null, null, null, null]);
+module.cwrap("zk_start", null, ["string", "string", "string", "string"])(null, null, null, null);
 for (let i = 0; i < 200; ++i) module._zk_tick();
 const ticks = [];
 for (let run = 0; run < 15; ++run) {

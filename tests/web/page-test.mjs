@@ -252,7 +252,13 @@ try {
     await navigator.serviceWorker.ready;
     if (!navigator.serviceWorker.controller) await new Promise((resolve) => navigator.serviceWorker.addEventListener("controllerchange", resolve));
   });
-  if (options.shots) await first.screenshot({path: join(options.shots, "web-desktop.png")});
+  if (options.shots) {
+    // The README's picture: a running flow with the charts beside it.
+    await first.evaluate(() => window.zerkonPage.fresh("?v=700&a=12"));
+    await first.evaluate(() => { window.zerkonPage.step(120); window.zerkonPage.resume(); document.getElementById("showCharts").click(); });
+    await new Promise((resolve) => setTimeout(resolve, 1500));
+    await first.screenshot({path: join(options.shots, "web-desktop.png"), fullPage: true});
+  }
   await new Promise((resolve) => server.close(resolve));
   server.closeAllConnections?.();
   await first.reload({waitUntil: "load"});
