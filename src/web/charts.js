@@ -121,7 +121,12 @@ const zerkonCharts = (() => {
     const x1 = f.x(f.xMax);
     const y0 = f.y(f.yMin);
     const y1 = f.y(f.yMax);
-    const decimals = (step) => (step >= 1 ? 0 : Math.min(3, Math.ceil(-Math.log10(step))));
+    // As many decimals as the step has.
+    const decimals = (step) => {
+      let d = 0;
+      while (d < 4 && Math.abs(step * 10 ** d - Math.round(step * 10 ** d)) > 1e-9) ++d;
+      return d;
+    };
     for (let v = 0; v <= f.xMax + 1e-9; v += xStep) {
       p.polyline([[f.x(v), y0], [f.x(v), y1]], "#e4e4e8");
       p.text(f.x(v), y0 + 12, v.toFixed(decimals(xStep)), {size: 11, anchor: "middle"});
@@ -162,7 +167,7 @@ const zerkonCharts = (() => {
     let x = kPlot.left;
     let y = kHeight - 30;
     for (const [name, colour, dash, markerOnly] of entries) {
-      const room = 34 + name.length * 6.6;
+      const room = 40 + name.length * 7.2;
       if (x + room > kWidth - 8) {
         x = kPlot.left;
         y += 16;
@@ -188,7 +193,9 @@ const zerkonCharts = (() => {
     const chart = data.thetaBeta;
     const f = thetaBetaFrame(data);
     axes(p, f, 10, f.yMax > 90 ? 15 : 10, qsTranslate("ThetaBetaChart", "flow deflection θ = α [°]"), qsTranslate("ThetaBetaChart", "shock angle β [°]"));
-    const clip = (points) => points.filter(([x]) => x <= f.xMax + 1e-9);
+    // The curves run on past the θ axis's end; the plot shows them up to its edge.
+    const edge = f.x(f.xMax) + 0.5;
+    const clip = (points) => points.filter(([x]) => x <= edge);
     for (const reference of chart.references) {
       for (const part of [reference.weak, reference.strong]) for (const line of curve(f, part, f.yMax)) p.polyline(clip(line), kReference, 1, part === reference.strong ? [5, 4] : []);
       if (reference.weak.length >= 2) {
