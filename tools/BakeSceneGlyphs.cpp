@@ -30,6 +30,7 @@ namespace {
 struct Baked {
   char32_t code = 0;
   int advance = 0;  // 1/64 pixel
+  int script = 0;
   struct Image {
     int left = 0, top = 0, width = 0, height = 0;
     std::vector<int> coverage;
@@ -99,6 +100,8 @@ int main(int argc, char** argv) {
     Baked b;
     b.code = code;
     b.advance = laid.advance;
+    const QChar::Script script = QChar::script(code);
+    b.script = script <= QChar::Script_Common ? 0 : int(script);
     for (int sub = 0; sub < kSubPixels; ++sub) b.images[sub] = bakeImage(raw, laid.glyphs[0], sub);
     glyphs.push_back(std::move(b));
   }
@@ -139,7 +142,7 @@ int main(int argc, char** argv) {
   std::size_t offset = 0;
   out += "inline constexpr BakedGlyph kSceneGlyphs[] = {\n";
   for (const Baked& g : glyphs) {
-    add("    {0x%04X, %d, {", unsigned(g.code), g.advance);
+    add("    {0x%04X, %d, %d, {", unsigned(g.code), g.advance, g.script);
     for (int sub = 0; sub < kSubPixels; ++sub) {
       const Baked::Image& i = g.images[sub];
       add("%s{%d, %d, %d, %d, %zu}", sub ? ", " : "", i.left, i.top, i.width, i.height, offset);

@@ -23,6 +23,10 @@ inline constexpr int kGlyphSubPixels = 4;  // positions per pixel a glyph is bak
 struct BakedGlyph {
   char32_t code = 0;         // Unicode
   std::int32_t advance = 0;  // 1/64 pixel
+  // The writing system, 0 for characters all of them share (digits, spaces, signs). Text
+  // is shaped in runs of one system, common characters joining the run before them (the
+  // first ones the run after them), and kerning acts only within a run.
+  std::uint8_t script = 0;
   GlyphImage images[kGlyphSubPixels];
 };
 

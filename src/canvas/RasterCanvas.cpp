@@ -392,11 +392,14 @@ void RasterCanvas::drawGlyphs(std::int64_t x, std::int64_t y, std::size_t count,
   // The pen in 1/64 pixel; no text is long enough to overflow it.
   std::int64_t pen = x * 64 + font.positionBias();
   int previous = -1;
+  int run = 0;  // the writing system of the run so far, 0 while it has only common characters
   for (std::size_t i = 0; i < count; ++i) {
     const int index = font.glyphIndex(codeAt(i));
+    const BakedGlyph& glyph = font.glyph(index);
+    if (glyph.script != 0 && run != 0 && glyph.script != run) previous = -1;  // a new run
+    if (glyph.script != 0) run = glyph.script;
     if (previous >= 0) pen += font.kern(previous, index);
     previous = index;
-    const BakedGlyph& glyph = font.glyph(index);
     const std::int64_t whole = pen >> 6;  // rounds down, also left of the picture
     // A glyph lies within a line height of its pen: nothing further right shows.
     if (whole > clip.right + font.lineHeight()) break;

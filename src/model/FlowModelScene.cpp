@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "canvas/Canvas.h"
 #include "model/FlowModel.h"
@@ -19,6 +22,27 @@ constexpr double kSevenSixteenthsPi = 1.3744467859455345;
 constexpr double kNineSixteenthsPi = 1.7671458676442586;
 constexpr int kArcRadius = 25;  // pixels
 constexpr double kDegreesPerRadian = 57.29577951308232;
+
+// A label on the stack, so that a frame allocates nothing: prefix, number, suffix.
+template <class Char>
+class LabelText {
+ public:
+  LabelText(std::basic_string_view<Char> prefix, const std::string& number,
+            std::basic_string_view<Char> suffix) {
+    for (const Char c : prefix) add(c);
+    for (const char c : number) add(static_cast<Char>(c));
+    for (const Char c : suffix) add(c);
+  }
+  std::basic_string_view<Char> view() const { return {text.data(), length}; }
+
+ private:
+  // A finite double has at most 309 digits before its point: nothing is ever cut.
+  void add(Char c) {
+    if (length < text.size()) text[length++] = c;
+  }
+  std::array<Char, 400> text{};
+  std::size_t length = 0;
+};
 }  // namespace
 
 void FlowModel::drawScene(Canvas& canvas, const FacePressures& faces) {
@@ -67,8 +91,9 @@ void FlowModel::drawScene(Canvas& canvas, const FacePressures& faces) {
                   truncToInt(tipY + kHeadLength * std::sin(theta2)));
 
     canvas.textOut(truncToInt(cx + fx), truncToInt(cy - kLabelRise),
-                   "Fx = " + fixedText(fx, 2) + " H");
-    canvas.textOut(centreXi, truncToInt(cy - fy - kLabelRise), "Fy = " + fixedText(fy, 2) + " H");
+                   LabelText<char>("Fx = ", fixedText(fx, 2), " H").view());
+    canvas.textOut(centreXi, truncToInt(cy - fy - kLabelRise),
+                   LabelText<char>("Fy = ", fixedText(fy, 2), " H").view());
 
     // Vertical component, always with its head.
     canvas.moveTo(centreXi, centreYi);
@@ -96,10 +121,8 @@ void FlowModel::drawScene(Canvas& canvas, const FacePressures& faces) {
   canvas.moveTo(centreXi, centreYi);
   canvas.angleArc(centreXi, centreYi, kArcRadius, 180.0f,
                   static_cast<float>(-a * kDegreesPerRadian));
-  std::u16string label = u"\u03b1 = ";
-  for (const char c : fixedText(degrees, 2)) label += static_cast<char16_t>(c);
-  label += u'\u00b0';
-  canvas.drawText(truncToInt(cx - 70), centreYi, truncToInt(cx + 10), truncToInt(cy + 70), label);
+  canvas.drawText(truncToInt(cx - 70), centreYi, truncToInt(cx + 10), truncToInt(cy + 70),
+                  LabelText<char16_t>(u"\u03b1 = ", fixedText(degrees, 2), u"\u00b0").view());
 
   for (const auto& zone : zones) zone->draw(canvas);
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/FrameBuffer.h"
 
-#include <algorithm>
 #include <cstdint>
+
+#include "canvas/PixelImage.h"
 
 #include "platform/LargePageImage.h"
 
@@ -33,22 +34,13 @@ void FrameBuffer::blit(QImage& target) const {
        format != QImage::Format_ARGB32_Premultiplied)) {
     return;
   }
-  // The part of the frame that the target covers.
-  const int columns = std::min(width, target.width());
-  const int rows = std::min(height, target.height());
-
-  // Compared without the alpha byte, which RGB32 leaves undefined.
-  const std::uint32_t key = ImageCanvas::toPixel(transparentColour) & 0x00ffffffu;
-  for (int row = 0; row < rows; ++row) {
-    const auto* from = reinterpret_cast<const std::uint32_t*>(bitmap.constScanLine(row));
-    auto* to = reinterpret_cast<std::uint32_t*>(target.scanLine(row));
-    // A select rather than a conditional store, so the loop vectorises.
-    for (int column = 0; column < columns; ++column) {
-      const std::uint32_t pixel = from[column];
-      const std::uint32_t old = to[column];
-      to[column] = (pixel & 0x00ffffffu) == key ? old : pixel | 0xff000000u;
-    }
-  }
+  // Only read from: the frame's memory is not shared, and constBits() keeps it so.
+  auto* const from =
+      const_cast<std::uint32_t*>(reinterpret_cast<const std::uint32_t*>(bitmap.constBits()));
+  copyKeyed({from, width, height, bitmap.bytesPerLine() / 4},
+            {reinterpret_cast<std::uint32_t*>(target.bits()), target.width(), target.height(),
+             target.bytesPerLine() / 4},
+            transparentColour);
 }
 
 void FrameBuffer::present(QImage& target) {

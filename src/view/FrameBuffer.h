@@ -11,6 +11,7 @@
 
 #include "canvas/Palette.h"
 #include "canvas/Pen.h"
+#include "canvas/PixelImage.h"
 #include "view/ImageCanvas.h"
 
 class FrameBuffer {
