@@ -6,23 +6,24 @@
 cmake_minimum_required(VERSION 3.25)
 # The layers, bottom to top. Each folder may include itself and the folders listed
 # for it; toolkit-free folders may include no Qt header at all.
+set(allowed_numeric  numeric)
 set(allowed_canvas   canvas)
 set(allowed_platform platform)
-set(allowed_model    model canvas platform)
-set(allowed_theory   theory platform)
-set(allowed_view     view model canvas platform)
-set(allowed_app      app view model theory canvas platform)
-set(allowed_session  session app view model theory canvas platform)
-set(allowed_chart    chart session app view model theory canvas platform)
-set(allowed_ui       ui chart session app view model theory canvas platform)
-set(allowed_cli      cli chart session app view model theory canvas platform)
-set(allowed_web      web session app view model theory canvas platform numeric)
+set(allowed_model    model canvas numeric platform)
+set(allowed_theory   theory numeric platform)
+set(allowed_view     view model canvas numeric platform)
+set(allowed_app      app view model theory canvas numeric platform)
+set(allowed_session  session app view model theory canvas numeric platform)
+set(allowed_chart    chart session app view model theory canvas numeric platform)
+set(allowed_ui       ui chart session app view model theory canvas numeric platform)
+set(allowed_cli      cli chart session app view model theory canvas numeric platform)
+set(allowed_web      web session app view model theory canvas numeric platform)
 # The one gas of the program is defined once, in the model's constants; the exact theory
 # takes that file and nothing else of the model.
 set(extra_theory "model/Constants.h")
 # session/ reaches Qt Gui only through view's frame (Session, OffscreenHost); SessionCore and
 # the answers need none.
-set(toolkit_free canvas model theory app session web)
+set(toolkit_free numeric canvas model theory app session web)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "CheckLayers: pass -DSOURCE_DIR=<the src folder>")
