@@ -25,7 +25,7 @@ class WebHost final : public ViewHost {
   }
 
   // Rows top down, width × height × 4 bytes: red, green, blue, 255.
-  const std::vector<std::uint8_t>& picture() const { return rgba; }
+  const std::uint8_t* picture() const { return reinterpret_cast<const std::uint8_t*>(rgba.data()); }
   // The frame itself, 0xAARRGGBB words.
   const std::vector<std::uint32_t>& frame() const { return pixels; }
 
@@ -34,6 +34,8 @@ class WebHost final : public ViewHost {
 
  private:
   std::vector<std::uint32_t> pixels;  // the frame
-  std::vector<std::uint8_t> rgba;     // the picture; white before the first frame
+  // The picture, each word the bytes red, green, blue, 255 in memory order; white before
+  // the first frame.
+  std::vector<std::uint32_t> rgba;
   RasterCanvas canvas;
 };

@@ -37,7 +37,7 @@ class WebSession final : public SessionCore {
   void restart();
   // The picture after the last composed frame as RGBA bytes, rows top down,
   // width × height × 4.
-  const std::uint8_t* frame() const { return host.picture().data(); }
+  const std::uint8_t* frame() const { return host.picture(); }
 
   // The About box stops the timer and starts it again, as in the window.
   void setTimerEnabled(bool on) { animation().setTimerEnabled(on); }
