@@ -4,6 +4,7 @@
 functions, each value rounded from 1800-bit arithmetic (python3-mpmath).
 
     python3 scripts/gen-numeric-tables.py > src/numeric/ElementaryTables.cpp
+    clang-format -i src/numeric/ElementaryTables.cpp
 """
 import mpmath
 from mpmath import mp, mpf

@@ -10,6 +10,7 @@
 
 #include "app/PlateCoefficients.h"
 #include "model/LowerShock.h"
+#include "numeric/Elementary.h"
 #include "theory/FlatPlate.h"
 #include "theory/ObliqueShock.h"
 #include "theory/PerfectGas.h"
@@ -29,7 +30,7 @@ std::optional<ShockCurves> shockCurves(double mach) {
   const auto top = theory::maxDeflection(mach);
   if (!top) return std::nullopt;
   ShockCurves curves{.mach = mach, .weak = {}, .strong = {}};
-  const double mu = std::asin(1.0 / mach);
+  const double mu = numeric::asin(1.0 / mach);
   const auto branch = [mach](ChartCurve& curve, double from, double to) {
     curve.reserve(kBranchPoints + 1);
     for (int i = 0; i <= kBranchPoints; ++i) {
@@ -116,14 +117,14 @@ ChartCurve thinnedCurve(const ChartCurve& curve, double width, double height, do
     const double ay = curve[first].y / height;
     const double dx = curve[last].x / width - ax;
     const double dy = curve[last].y / height - ay;
-    const double length = std::hypot(dx, dy);
+    const double length = numeric::hypot(dx, dy);
     double farthest = -1.0;
     std::size_t at = first;
     for (std::size_t i = first + 1; i < last; ++i) {
       const double px = curve[i].x / width - ax;
       const double py = curve[i].y / height - ay;
       const double distance =
-          length > 0 ? std::fabs(px * dy - py * dx) / length : std::hypot(px, py);
+          length > 0 ? std::fabs(px * dy - py * dx) / length : numeric::hypot(px, py);
       if (distance > farthest) {
         farthest = distance;
         at = i;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "numeric/Elementary.h"
 #include "theory/Busemann.h"
 #include "theory/PerfectGas.h"
 
@@ -23,7 +24,7 @@ std::optional<ModelCoefficients> fromFaces(const FacePressures& faces, double fr
   const double upper = faces.above / freeStreamPressure;
   const double cn = (lower - upper) / (0.5 * theory::kGamma * mach * mach);
   const ModelCoefficients c{
-      .normalForce = cn, .lift = cn * std::cos(alpha), .drag = cn * std::sin(alpha)};
+      .normalForce = cn, .lift = cn * numeric::cos(alpha), .drag = cn * numeric::sin(alpha)};
   if (!std::isfinite(c.normalForce) || !std::isfinite(c.lift) || !std::isfinite(c.drag))
     return std::nullopt;
   return c;

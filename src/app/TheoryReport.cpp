@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "model/FlowModel.h"
+#include "numeric/Elementary.h"
+#include "platform/Compat.h"
 #include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
 
@@ -51,11 +53,11 @@ std::string number(const std::optional<double>& value) {
   if (magnitude == 0.0) return "0";
   if (magnitude < 1e-4 || magnitude >= 1e9) {
     char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::scientific, 3);
+    const auto end = compat::to_chars(buffer, buffer + sizeof buffer, *value,
+                                      compat::chars_format::scientific, 3);
     return std::string(buffer, end.ptr);
   }
-  const int digitsBeforePoint = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+  const int digitsBeforePoint = static_cast<int>(std::floor(numeric::log10(magnitude))) + 1;
   const int decimals = digitsBeforePoint >= 4 ? 0 : 4 - digitsBeforePoint;
   return fixedText(*value, decimals);
 }

@@ -7,6 +7,7 @@
 #include "canvas/Canvas.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
+#include "numeric/Elementary.h"
 
 namespace {
 constexpr double kPi = std::numbers::pi;
@@ -61,18 +62,18 @@ void FanZone::draw(Canvas& canvas) const {
   const double d = static_cast<double>(frontLength());
   for (const double theta : {firstRayAngle, lastRayAngle}) {
     canvas.moveTo(originX, originY);
-    canvas.lineTo(truncToInt(originX + d * std::cos(theta)),
-                  truncToInt(originY + d * std::sin(theta)));
+    canvas.lineTo(truncToInt(originX + d * numeric::cos(theta)),
+                  truncToInt(originY + d * numeric::sin(theta)));
   }
 }
 
 double FanZone::polarAngle(double x, double y) const {
   if (lowerSide) {
-    if (x > originX) return std::atan((y - originY) / (x - originX));
-    return kPi - std::atan(std::abs(y - originY) / std::abs(x - originX));
+    if (x > originX) return numeric::atan((y - originY) / (x - originX));
+    return kPi - numeric::atan(std::abs(y - originY) / std::abs(x - originX));
   }
-  if (x > originX) return -std::atan((originY - y) / (x - originX));
-  return -(kPi - std::atan(std::abs(originY - y) / std::abs(x - originX)));
+  if (x > originX) return -numeric::atan((originY - y) / (x - originX));
+  return -(kPi - numeric::atan(std::abs(originY - y) / std::abs(x - originX)));
 }
 
 void FanZone::prepareBlend(double a, double a2, double b, double b2) {

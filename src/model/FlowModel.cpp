@@ -12,6 +12,7 @@
 #include "model/Truncate.h"
 #include "model/UpperFan.h"
 #include "model/UpperShock.h"
+#include "numeric/Elementary.h"
 
 namespace {
 constexpr double kPi = std::numbers::pi;
@@ -51,13 +52,13 @@ void FlowModel::followForProbing(const FlowModel& other) {
 }
 
 bool FlowModel::isAbovePlate(int x, int y) const {
-  const int xL = truncToInt(centreX - halfLength * std::cos(angle));
-  const int xR = truncToInt(centreX + halfLength * std::cos(angle));
-  if (x < xL) return centreY - halfLength * std::sin(angle) > y;
-  if (x > xR) return centreY + halfLength * std::sin(angle) > y;
+  const int xL = truncToInt(centreX - halfLength * numeric::cos(angle));
+  const int xR = truncToInt(centreX + halfLength * numeric::cos(angle));
+  if (x < xL) return centreY - halfLength * numeric::sin(angle) > y;
+  if (x > xR) return centreY + halfLength * numeric::sin(angle) > y;
   const double d = x - centreX;
   // The plate's height over the centre at d.
-  const double h = d > 0 ? -d * std::tan(angle) : d * std::tan(kPi - angle);
+  const double h = d > 0 ? -d * numeric::tan(angle) : d * numeric::tan(kPi - angle);
   return centreY - y > h;
 }
 
@@ -66,16 +67,16 @@ void FlowModel::refreshLeadingEdge() const {
                  centreX,
                  centreY,
                  halfLength,
-                 centreX - halfLength * std::cos(angle),
-                 centreY - halfLength * std::sin(angle)};
+                 centreX - halfLength * numeric::cos(angle),
+                 centreY - halfLength * numeric::sin(angle)};
 }
 
 void FlowModel::reconfigure() {
   const int length = truncToInt(halfLength);
-  const auto leadingX = [&] { return truncToInt(centreX - halfLength * std::cos(angle)); };
-  const auto leadingY = [&] { return truncToInt(centreY - halfLength * std::sin(angle)); };
-  const auto trailingX = [&] { return truncToInt(centreX + halfLength * std::cos(angle)); };
-  const auto trailingY = [&] { return truncToInt(centreY + halfLength * std::sin(angle)); };
+  const auto leadingX = [&] { return truncToInt(centreX - halfLength * numeric::cos(angle)); };
+  const auto leadingY = [&] { return truncToInt(centreY - halfLength * numeric::sin(angle)); };
+  const auto trailingX = [&] { return truncToInt(centreX + halfLength * numeric::cos(angle)); };
+  const auto trailingY = [&] { return truncToInt(centreY + halfLength * numeric::sin(angle)); };
   // Each trailing-edge zone starts from the state far behind the leading-edge
   // zone of its side, asked for speed, temperature and pressure in that order.
   const auto chain = [&](FlowZone& from, FlowZone& to, bool lowerSide) {
@@ -100,12 +101,12 @@ bool FlowModel::dragPlate(int buttons, int x, int y) {
   double alpha = 0;
   if (dx > 0) {
     // The trailing edge points at the mouse to the lower right.
-    alpha = dy > 0 ? std::asin(dy / r) : 0;
+    alpha = dy > 0 ? numeric::asin(dy / r) : 0;
   } else {
     // The leading edge points at the mouse to the upper left.
     if (dy > 0) dy = 0;
     if (r == 0) r = 0.0000001;
-    alpha = std::asin(-dy / r);
+    alpha = numeric::asin(-dy / r);
   }
   setPlateAngle(alpha);
   return true;
@@ -116,7 +117,7 @@ void FlowModel::setPlateAngle(double alpha) {
   // asin(-0.0) is -0.0, which would read as "-0.00" degrees; NaN lies flat too.
   if (!(alpha > 0)) alpha = 0.0;
   angle = alpha;
-  leadingEdgeY = centreY - halfLength * std::sin(angle);
+  leadingEdgeY = centreY - halfLength * numeric::sin(angle);
   reconfigure();
 }
 

@@ -8,6 +8,7 @@
 #include "canvas/Canvas.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
+#include "numeric/Elementary.h"
 #include "platform/FixedText.h"
 
 namespace {
@@ -52,10 +53,10 @@ void FlowModel::drawScene(Canvas& canvas, const FacePressures& faces) {
   const double a = angle;
   const int centreXi = truncToInt(cx);
   const int centreYi = truncToInt(cy);
-  const int leadingX = truncToInt(cx - length * std::cos(a));
-  const int leadingY = truncToInt(cy - length * std::sin(a));
-  const int trailingX = truncToInt(cx + length * std::cos(a));
-  const int trailingY = truncToInt(cy + length * std::sin(a));
+  const int leadingX = truncToInt(cx - length * numeric::cos(a));
+  const int leadingY = truncToInt(cy - length * numeric::sin(a));
+  const int trailingX = truncToInt(cx + length * numeric::cos(a));
+  const int trailingY = truncToInt(cy + length * numeric::sin(a));
 
   canvas.selectPen(platePen);
   canvas.moveTo(leadingX, leadingY);
@@ -75,8 +76,8 @@ void FlowModel::drawScene(Canvas& canvas, const FacePressures& faces) {
   // Force estimate from the pressures 20 pixels above and below the centre.
   const double force = (faces.below - faces.above) * kForceScale;
   if (force > kMinForce) {
-    const double fx = force * std::sin(a);
-    const double fy = force * std::cos(a);
+    const double fx = force * numeric::sin(a);
+    const double fy = force * numeric::cos(a);
     // The arrow stands normal to the plate, away from its upper face.
     const double tipX = cx + fx;
     const double tipY = cy - fy;
@@ -84,11 +85,11 @@ void FlowModel::drawScene(Canvas& canvas, const FacePressures& faces) {
     const double theta2 = kHalfPi - a + kHeadAngle;
     canvas.moveTo(centreXi, centreYi);
     canvas.lineTo(truncToInt(tipX), truncToInt(tipY));
-    canvas.lineTo(truncToInt(tipX - kHeadLength * std::cos(theta1)),
-                  truncToInt(tipY + kHeadLength * std::sin(theta1)));
+    canvas.lineTo(truncToInt(tipX - kHeadLength * numeric::cos(theta1)),
+                  truncToInt(tipY + kHeadLength * numeric::sin(theta1)));
     canvas.moveTo(truncToInt(tipX), truncToInt(tipY));
-    canvas.lineTo(truncToInt(tipX - kHeadLength * std::cos(theta2)),
-                  truncToInt(tipY + kHeadLength * std::sin(theta2)));
+    canvas.lineTo(truncToInt(tipX - kHeadLength * numeric::cos(theta2)),
+                  truncToInt(tipY + kHeadLength * numeric::sin(theta2)));
 
     canvas.textOut(truncToInt(cx + fx), truncToInt(cy - kLabelRise),
                    LabelText<char>("Fx = ", fixedText(fx, 2), " H").view());
@@ -98,21 +99,21 @@ void FlowModel::drawScene(Canvas& canvas, const FacePressures& faces) {
     // Vertical component, always with its head.
     canvas.moveTo(centreXi, centreYi);
     canvas.lineTo(centreXi, truncToInt(cy - fy));
-    canvas.lineTo(truncToInt(cx - kHeadLength * std::cos(kSevenSixteenthsPi)),
-                  truncToInt(cy - fy + kHeadLength * std::sin(kSevenSixteenthsPi)));
+    canvas.lineTo(truncToInt(cx - kHeadLength * numeric::cos(kSevenSixteenthsPi)),
+                  truncToInt(cy - fy + kHeadLength * numeric::sin(kSevenSixteenthsPi)));
     canvas.moveTo(centreXi, truncToInt(cy - fy));
-    canvas.lineTo(truncToInt(cx - kHeadLength * std::cos(kNineSixteenthsPi)),
-                  truncToInt(cy - fy + kHeadLength * std::sin(kNineSixteenthsPi)));
+    canvas.lineTo(truncToInt(cx - kHeadLength * numeric::cos(kNineSixteenthsPi)),
+                  truncToInt(cy - fy + kHeadLength * numeric::sin(kNineSixteenthsPi)));
 
     // Horizontal component; a head only when it is longer than a head.
     canvas.moveTo(centreXi, centreYi);
     canvas.lineTo(truncToInt(cx + fx), centreYi);
     if (fx > kMinForce) {
-      canvas.lineTo(truncToInt(cx + fx - kHeadLength * std::cos(-kHeadAngle)),
-                    truncToInt(cy + kHeadLength * std::sin(-kHeadAngle)));
+      canvas.lineTo(truncToInt(cx + fx - kHeadLength * numeric::cos(-kHeadAngle)),
+                    truncToInt(cy + kHeadLength * numeric::sin(-kHeadAngle)));
       canvas.moveTo(truncToInt(cx + fx), centreYi);
-      canvas.lineTo(truncToInt(cx + fx - kHeadLength * std::cos(kHeadAngle)),
-                    truncToInt(cy + kHeadLength * std::sin(kHeadAngle)));
+      canvas.lineTo(truncToInt(cx + fx - kHeadLength * numeric::cos(kHeadAngle)),
+                    truncToInt(cy + kHeadLength * numeric::sin(kHeadAngle)));
     }
   }
 

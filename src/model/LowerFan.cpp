@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "model/FlowModel.h"
+#include "numeric/Elementary.h"
 
 namespace {
 constexpr double kPi = std::numbers::pi;
@@ -17,13 +18,13 @@ void LowerFan::configure(int originX_, int originY_, bool lowerSide_, double pla
                      temperature, velocity);
   // A subsonic entry has no Mach angle: the rays become NaN and every
   // comparison with them fails.
-  const double mu = std::asin(1 / upstream.mach);
+  const double mu = numeric::asin(1 / upstream.mach);
   firstRayAngle = plateAngle + mu;
   lastRayAngle = firstRayAngle - plateAngle * kTwoThirds + 0.00001;
   // The gas leaves at the free-stream speed.
   upstream.velocity = model.velocity;
-  firstRayTangent = std::tan(firstRayAngle);
-  lastRayTangent = std::tan(lastRayAngle);
+  firstRayTangent = numeric::tan(firstRayAngle);
+  lastRayTangent = numeric::tan(lastRayAngle);
   if (model.keepsRowTables()) {
     rows.fill(model.viewHeight, [this](int y) { return crossingsOf(y); });
   } else {
@@ -31,14 +32,14 @@ void LowerFan::configure(int originX_, int originY_, bool lowerSide_, double pla
   }
   // Along the plate on the first ray, horizontal on the last.
   const double v = upstream.velocity;
-  prepareBlend(-v * std::cos(plateAngle + kPi - firstRayAngle),
-               v * std::sin(plateAngle + kPi - firstRayAngle), v * std::cos(lastRayAngle),
-               v * std::sin(lastRayAngle));
+  prepareBlend(-v * numeric::cos(plateAngle + kPi - firstRayAngle),
+               v * numeric::sin(plateAngle + kPi - firstRayAngle), v * numeric::cos(lastRayAngle),
+               v * numeric::sin(lastRayAngle));
 }
 
 FanZone::Velocity LowerFan::blendedVelocity(double x, double y) const {
   const double beta = polarAngle(x, y);
   const Blend e = blend(beta);
-  return {(e.along * std::cos(beta) + e.across * std::sin(beta)) * kPixelsPerStepPerMs,
-          (e.along * std::sin(beta) - e.across * std::cos(beta)) * kPixelsPerStepPerMs};
+  return {(e.along * numeric::cos(beta) + e.across * numeric::sin(beta)) * kPixelsPerStepPerMs,
+          (e.along * numeric::sin(beta) - e.across * numeric::cos(beta)) * kPixelsPerStepPerMs};
 }

@@ -14,6 +14,7 @@
 
 #include "model/FanZone.h"
 #include "model/Truncate.h"
+#include "platform/Compat.h"
 
 class LowerFan final : public FanZone {
  public:
@@ -35,7 +36,7 @@ class LowerFan final : public FanZone {
       const bool reached = reaches(tracer.y);
       // Tracers leave the lower fan horizontally. Once set, it stays set, so
       // this branch is almost never taken.
-      if (reached & (std::bit_cast<std::uint64_t>(latch.exitVy) != 0)) [[unlikely]] {
+      if (reached & (compat::bit_cast<std::uint64_t>(latch.exitVy) != 0)) [[unlikely]] {
         latch.exitVy = 0.0;
       }
       const int c = FanZone::classify(truncToInt(tracer.x), truncToInt(tracer.y));

@@ -6,6 +6,7 @@
 
 #include "canvas/Canvas.h"
 #include "model/Truncate.h"
+#include "numeric/Elementary.h"
 
 namespace {
 constexpr double kLowerFrontAtZero = 0.60415243338265245;  // pi/5.2
@@ -18,10 +19,10 @@ void LowerShock::configure(int originX_, int originY_, bool lowerSide_, double p
                        temperature, velocity);
   frontAngle = plateAngle * kFrontSlope + kLowerFrontAtZero;
   if (frontAngle > kHalfPi) frontAngle = kHalfPi;
-  frontTangent = std::tan(plateAngle + frontAngle);
+  frontTangent = numeric::tan(plateAngle + frontAngle);
   const double v = upstream.velocity;
-  turnVy = std::sin(plateAngle) * v * kPixelsPerStepPerMs;
-  turnVx = std::cos(plateAngle) * v * kPixelsPerStepPerMs;
+  turnVy = numeric::sin(plateAngle) * v * kPixelsPerStepPerMs;
+  turnVx = numeric::cos(plateAngle) * v * kPixelsPerStepPerMs;
 }
 
 FlowZone::Region LowerShock::classify(int x, int y) const {
@@ -40,5 +41,6 @@ void LowerShock::draw(Canvas& canvas) const {
   canvas.moveTo(originX, originY);
   const double phi = plateAngle + frontAngle;
   const double d = static_cast<double>(frontLength());
-  canvas.lineTo(truncToInt(originX + d * std::cos(phi)), truncToInt(originY + d * std::sin(phi)));
+  canvas.lineTo(truncToInt(originX + d * numeric::cos(phi)),
+                truncToInt(originY + d * numeric::sin(phi)));
 }

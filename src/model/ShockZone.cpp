@@ -6,6 +6,7 @@
 #include "canvas/Canvas.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
+#include "numeric/Elementary.h"
 
 namespace {
 constexpr double kTwoOverGammaPlusOne = 0.83333333333333337;       // 2/(gamma+1), gamma = 1.4
@@ -47,9 +48,9 @@ double ShockZone::valueAt(ValueCode code, int x, int y, double fallback) {
     case ValueCode::f:
       return lowerSide ? kLowerSpeedFactor *
                              std::sqrt(normalSpeed * normalSpeed + crossSpeed * crossSpeed)
-                       : model.velocity * std::abs(std::cos(plateAngle + frontAngle));
+                       : model.velocity * std::abs(numeric::cos(plateAngle + frontAngle));
     case ValueCode::r:
-      return lowerSide ? 0.0 : model.velocity * std::abs(std::sin(plateAngle + frontAngle));
+      return lowerSide ? 0.0 : model.velocity * std::abs(numeric::sin(plateAngle + frontAngle));
   }
   return fallback;
 }
@@ -60,5 +61,6 @@ void ShockZone::draw(Canvas& canvas) const {
   canvas.moveTo(originX, originY);
   const double phi = plateAngle - frontAngle;
   const double d = static_cast<double>(frontLength());
-  canvas.lineTo(truncToInt(originX + d * std::sin(phi)), truncToInt(originY - d * std::cos(phi)));
+  canvas.lineTo(truncToInt(originX + d * numeric::sin(phi)),
+                truncToInt(originY - d * numeric::cos(phi)));
 }

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "numeric/Elementary.h"
+
 namespace {
 constexpr double kPerVelocity = 0.0022222222222222222;  // 1/450, per m/s
 constexpr double kThirdPi = 1.0471975511965976;
@@ -21,7 +23,7 @@ void UpperShock::configure(int originX_, int originY_, bool lowerSide_, double p
   // A faster free stream tilts the front further downstream.
   frontAngle =
       (1 - model.velocity * kPerVelocity) * kThirdPi + plateAngle * kFrontSlope - kEighthPi;
-  frontSine = std::sin(plateAngle - frontAngle);
+  frontSine = numeric::sin(plateAngle - frontAngle);
   if (model.keepsRowTables()) {
     rows.fill(model.viewHeight, originX, originY, frontSine);
   } else {

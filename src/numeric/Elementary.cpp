@@ -43,8 +43,16 @@ double fromBits(std::uint64_t b) {
   return x;
 }
 
+// The table entry nearest a non-negative scaled argument; where ties go does not matter,
+// only that the remainder stays within half a step or so.
+int nearestIndex(double scaled) {
+  return static_cast<int>(scaled + 0.5);  // NOLINT(bugprone-incorrect-roundings)
+}
+
 // 2^k for -1022 <= k <= 1023.
-double powerOfTwo(int k) { return fromBits(static_cast<std::uint64_t>(k + 1023) << 52); }
+double powerOfTwo(int k) {
+  return fromBits(static_cast<std::uint64_t>(k + 1023) << 52);
+}
 
 // ---- Error-free transformations and double-double operations (Dekker) ----
 
@@ -90,7 +98,9 @@ DD add(DD a, double b) {
   return fastTwoSum(s.hi, s.lo + a.lo);
 }
 
-DD neg(DD a) { return {-a.hi, -a.lo}; }
+DD neg(DD a) {
+  return {-a.hi, -a.lo};
+}
 
 DD mul(DD a, DD b) {
   const DD p = twoProd(a.hi, b.hi);
@@ -109,13 +119,6 @@ DD div(DD a, DD b) {
   r = add(r, neg(mul(b, q2)));
   const double q3 = r.hi / b.hi;
   return add(fastTwoSum(q1, q2), q3);
-}
-
-// a / b for doubles, to double-double accuracy; |b| < 2^996 and a / b not subnormal.
-DD divide(double a, double b) {
-  const double q = a / b;
-  const DD p = twoProd(q, b);
-  return fastTwoSum(q, ((a - p.hi) - p.lo) / b);
 }
 
 // sqrt(a) for a >= 0.
@@ -245,13 +248,13 @@ int reduce(double x, DD& y) {
 // ---- sin and cos of a reduced argument ----
 
 struct Split {
-  int index;     // |a| * 64
-  double sign;   // sign of a
-  DD h;          // y - a
+  int index;    // |a| * 64
+  double sign;  // sign of a
+  DD h;         // y - a
 };
 
 Split splitAngle(DD y) {
-  const int i = static_cast<int>(std::fabs(y.hi) * 64.0 + 0.5);
+  const int i = nearestIndex(std::fabs(y.hi) * 64.0);
   const double a = std::copysign(i * 0x1p-6, y.hi);
   return {i, y.hi < 0 ? -1.0 : 1.0, twoSum(y.hi - a, y.lo)};
 }
@@ -346,21 +349,9 @@ double sinOrCos(double x, bool cosine) {
 
 constexpr double kAtanFastError = 0x1p-63;
 
+// atan(c) + atan(t) with c = i/64 and t small (|t| <= 1/128 or so).
 template <bool Accurate>
-DD atanKernel(DD u) {
-  const int i = static_cast<int>(u.hi * 64.0 + 0.5);
-  DD t = u;
-  if (i != 0) {
-    // atan u = atan c + atan((u - c) / (1 + u c)) with c = i/64.
-    const double c = i * 0x1p-6;
-    const DD num = twoSum(u.hi - c, u.lo);
-    const DD p = twoProd(u.hi, c);
-    DD den = twoSum(1.0, p.hi);
-    den = fastTwoSum(den.hi, den.lo + p.lo + u.lo * c);
-    const double th = num.hi / den.hi;
-    const DD q = twoProd(th, den.hi);
-    t = fastTwoSum(th, ((num.hi - q.hi) - q.lo + num.lo - th * den.lo) / den.hi);
-  }
+DD atanSum(int i, DD t) {
   const DD a = kAtanTable[i];
   if constexpr (Accurate) {
     const DD series = mul(horner(kInverseOdd, 9, mul(t, t), -1.0), t);
@@ -376,8 +367,65 @@ DD atanKernel(DD u) {
   }
 }
 
+// c x exactly, for c = i/64 with at most 7 significant bits (Dekker's product, c unsplit).
+DD timesTableStep(double c, double x) {
+  const double p = c * x;
+  double xh = 0;
+  double xl = 0;
+  split(x, xh, xl);
+  return {p, (c * xh - p) + c * xl};
+}
+
+// atan of a double-double u in [0, 1].
+template <bool Accurate>
+DD atanKernel(DD u) {
+  const int i = nearestIndex(u.hi * 64.0);
+  DD t = u;
+  if (i != 0) {
+    // atan u = atan c + atan((u - c) / (1 + u c)) with c = i/64.
+    const double c = i * 0x1p-6;
+    const DD num = twoSum(u.hi - c, u.lo);
+    const DD p = timesTableStep(c, u.hi);
+    DD den = twoSum(1.0, p.hi);
+    den = fastTwoSum(den.hi, den.lo + p.lo + u.lo * c);
+    const double th = num.hi / den.hi;
+    const DD q = twoProd(th, den.hi);
+    t = fastTwoSum(th, ((num.hi - q.hi) - q.lo + num.lo - th * den.lo) / den.hi);
+  }
+  return atanSum<Accurate>(i, t);
+}
+
+// atan(y / x) for 0 <= y <= x, x > 0 (both below 2^990): with c = i/64 near y/x,
+// atan(y/x) = atan c + atan((y - c x) / (x + c y)), without forming y/x to full precision.
+struct RatioStep {
+  int i;
+  DD t;
+};
+
+RatioStep ratioStep(double y, double x) {
+  const double r = y / x;
+  const int i = nearestIndex(r * 64.0);
+  const double c = i * 0x1p-6;
+  DD num = {y, 0.0};
+  DD den = {x, 0.0};
+  if (i != 0) {
+    const DD cx = timesTableStep(c, x);
+    const DD cy = timesTableStep(c, y);
+    num = twoSum(y - cx.hi, -cx.lo);  // y - cx.hi is exact: they are within a factor 2
+    den = twoSum(x, cy.hi);
+    den = fastTwoSum(den.hi, den.lo + cy.lo);
+  }
+  const double inverse = 1.0 / den.hi;
+  const double th = num.hi * inverse;
+  const DD q = twoProd(th, den.hi);
+  const double tl = ((num.hi - q.hi) - q.lo + num.lo - th * den.lo) * inverse;
+  return {i, fastTwoSum(th, tl)};
+}
+
 // pi/2 - v.
-DD complement(DD v) { return add(kHalfPi, neg(v)); }
+DD complement(DD v) {
+  return add(kHalfPi, neg(v));
+}
 
 // ---- exp and log in double-double ----
 
@@ -411,7 +459,7 @@ DD logDD(double x) {
     e += 1;
   }
   // ln x = e ln2 - ln c + ln(1 + t) with c near 1/m and t = m c - 1 small.
-  const int i = static_cast<int>(m * 128.0 + 0.5) - 90;
+  const int i = nearestIndex(m * 128.0) - 90;
   const double c = kLogScale[i];
   const DD p = twoProd(m, c);
   const DD t = twoSum(p.hi - 1.0, p.lo);
@@ -424,7 +472,9 @@ DD logDD(double x) {
   return add(sum, series);
 }
 
-bool isInteger(double y) { return std::floor(y) == y; }
+bool isInteger(double y) {
+  return std::floor(y) == y;
+}
 bool isOddInteger(double y) {
   return std::fabs(y) < 0x1p53 && isInteger(y) && !isInteger(y * 0.5);
 }
@@ -470,12 +520,12 @@ double atan(double x) {
   if (ax < 0x1p-27) return x;
   if (ax > 0x1p60) return std::copysign(kHalfPi.hi, x);
   const bool inverted = ax > 1.0;
-  const DD u = inverted ? divide(1.0, ax) : DD{ax, 0.0};
-  DD v = atanKernel<false>(u);
+  const RatioStep step = inverted ? ratioStep(1.0, ax) : ratioStep(ax, 1.0);
+  DD v = atanSum<false>(step.i, step.t);
   if (inverted) v = complement(v);
   double out = 0;
   if (roundsAlike(v, kAtanFastError * std::fabs(v.hi), out)) return std::copysign(out, x);
-  v = atanKernel<true>(u);
+  v = atanSum<true>(step.i, step.t);
   if (inverted) v = complement(v);
   return std::copysign(v.hi + v.lo, x);
 }
@@ -508,16 +558,16 @@ double atan2(double y, double x) {
   }
   const bool inverted = ay > ax;
   if (!inverted && !left && ay < ax * 0x1p-60) return sy * (ay / ax);  // atan u = u (1 - u^2/3)
-  const DD u = inverted ? divide(ax, ay) : divide(ay, ax);
+  const RatioStep step = inverted ? ratioStep(ax, ay) : ratioStep(ay, ax);
   auto finish = [&](DD v) {
     if (inverted) v = complement(v);
     if (left) v = add(kPi, neg(v));
     return v;
   };
-  const DD v = finish(atanKernel<false>(u));
+  const DD v = finish(atanSum<false>(step.i, step.t));
   double out = 0;
   if (roundsAlike(v, kAtanFastError * std::fabs(v.hi), out)) return sy * out;
-  const DD w = finish(atanKernel<true>(u));
+  const DD w = finish(atanSum<true>(step.i, step.t));
   return sy * (w.hi + w.lo);
 }
 
@@ -631,6 +681,7 @@ double pow(double x, double y) {
     const double magnitude = y > 0 ? kInf : 0.0;
     return (x < 0 && yOdd) ? -magnitude : magnitude;
   }
+  if (y == 0.5 && x > 0) return std::sqrt(x);  // correctly rounded by IEEE, hard cases included
   double sign = 1.0;
   if (x < 0) {
     if (!isInteger(y)) return kNaN;

@@ -10,17 +10,19 @@
 
 namespace numeric {
 
-double sin(double x);
-double cos(double x);
-double tan(double x);
-double asin(double x);
-double acos(double x);
-double atan(double x);
-double atan2(double y, double x);
-double hypot(double x, double y);
-double exp(double x);
-double log(double x);
-double log10(double x);
-double pow(double x, double y);
+// Each result depends on the arguments alone (no errno, no state), so a compiler may reuse
+// a call's result for the same arguments, as it does with the C library's functions.
+[[gnu::const]] double sin(double x);
+[[gnu::const]] double cos(double x);
+[[gnu::const]] double tan(double x);
+[[gnu::const]] double asin(double x);
+[[gnu::const]] double acos(double x);
+[[gnu::const]] double atan(double x);
+[[gnu::const]] double atan2(double y, double x);
+[[gnu::const]] double hypot(double x, double y);
+[[gnu::const]] double exp(double x);
+[[gnu::const]] double log(double x);
+[[gnu::const]] double log10(double x);
+[[gnu::const]] double pow(double x, double y);
 
 }  // namespace numeric

@@ -5,28 +5,29 @@
 namespace numeric::tables {
 
 // pi/2 in four pieces: the first three of 30 bits, so that k times a piece is exact for k < 2^23.
-const double kHalfPiPieces[4] = {0x1.921fb54000000p+0, 0x1.10b4611800000p-30, 0x1.313198a000000p-61, 0x1.701b839a25205p-92};
+const double kHalfPiPieces[4] = {0x1.921fb54000000p+0, 0x1.10b4611800000p-30, 0x1.313198a000000p-61,
+                                 0x1.701b839a25205p-92};
 const DoubleDouble kHalfPi = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
 const DoubleDouble kPi = {0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53};
 const double kTwoOverPi = 0x1.45f306dc9c883p-1;
 const DoubleDouble kLn2 = {0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
 // ln 2 in three pieces: the first two of 42 bits, so that e times a piece is exact for |e| < 2^11.
 const double kLn2Pieces[3] = {0x1.62e42fefa3800p-1, 0x1.ef35793c76000p-45, 0x1.cc01f97b57a08p-87};
-// ln 2 / 64 in three pieces: the first two of 35 bits, so that n times a piece is exact for |n| < 2^18.
-const double kLn2By64Pieces[3] = {0x1.62e42fef80000p-7, 0x1.1cf79abc80000p-42, 0x1.e3b39803f2f6bp-78};
+// ln 2 / 64 in three pieces: the first two of 35 bits, so that n times a piece is exact for |n| <
+// 2^18.
+const double kLn2By64Pieces[3] = {0x1.62e42fef80000p-7, 0x1.1cf79abc80000p-42,
+                                  0x1.e3b39803f2f6bp-78};
 const double kSixtyFourOverLn2 = 0x1.71547652b82fep+6;
 const DoubleDouble kInvLn10 = {0x1.bcb7b1526e50ep-2, 0x1.95355baaafad3p-57};
 
 // The bits of 2/pi after the point, 32 to a word (for reducing huge arguments).
 const std::uint32_t kTwoOverPiWords[48] = {
-    0xa2f9836e, 0x4e441529, 0xfc2757d1, 0xf534ddc0, 0xdb629599, 0x3c439041,
-    0xfe5163ab, 0xdebbc561, 0xb7246e3a, 0x424dd2e0, 0x06492eea, 0x09d1921c,
-    0xfe1deb1c, 0xb129a73e, 0xe88235f5, 0x2ebb4484, 0xe99c7026, 0xb45f7e41,
-    0x3991d639, 0x835339f4, 0x9c845f8b, 0xbdf9283b, 0x1ff897ff, 0xde05980f,
-    0xef2f118b, 0x5a0a6d1f, 0x6d367ecf, 0x27cb09b7, 0x4f463f66, 0x9e5fea2d,
-    0x7527bac7, 0xebe5f17b, 0x3d0739f7, 0x8a5292ea, 0x6bfb5fb1, 0x1f8d5d08,
-    0x56033046, 0xfc7b6bab, 0xf0cfbc20, 0x9af4361d, 0xa9e39161, 0x5ee61b08,
-    0x6599855f, 0x14a06840, 0x8dffd880, 0x4d732731, 0x06061556, 0xca73a8c9,
+    0xa2f9836e, 0x4e441529, 0xfc2757d1, 0xf534ddc0, 0xdb629599, 0x3c439041, 0xfe5163ab, 0xdebbc561,
+    0xb7246e3a, 0x424dd2e0, 0x06492eea, 0x09d1921c, 0xfe1deb1c, 0xb129a73e, 0xe88235f5, 0x2ebb4484,
+    0xe99c7026, 0xb45f7e41, 0x3991d639, 0x835339f4, 0x9c845f8b, 0xbdf9283b, 0x1ff897ff, 0xde05980f,
+    0xef2f118b, 0x5a0a6d1f, 0x6d367ecf, 0x27cb09b7, 0x4f463f66, 0x9e5fea2d, 0x7527bac7, 0xebe5f17b,
+    0x3d0739f7, 0x8a5292ea, 0x6bfb5fb1, 0x1f8d5d08, 0x56033046, 0xfc7b6bab, 0xf0cfbc20, 0x9af4361d,
+    0xa9e39161, 0x5ee61b08, 0x6599855f, 0x14a06840, 0x8dffd880, 0x4d732731, 0x06061556, 0xca73a8c9,
 };
 
 // sin(i/64) and cos(i/64), i = 0 .. 51.

@@ -7,11 +7,13 @@
 #include <cmath>
 #include <string>
 
+#include "platform/Compat.h"
+
 inline std::string fixedText(double value, int decimals) {
   // Finite doubles need at most 309 integer digits, a sign and a point.
   char buffer[330 + 20];
   if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  const auto result = compat::to_chars(buffer, buffer + sizeof buffer, value,
+                                       compat::chars_format::fixed, decimals);
   return std::string(buffer, result.ptr);
 }

@@ -7,6 +7,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/Compat.h"
+
 Object& Object::add(std::string key, Node value) & {
   members.emplace_back(std::move(key), std::move(value));
   return *this;
@@ -29,9 +31,9 @@ std::string shortestText(double value) {
   const double magnitude = std::fabs(value);
   const bool positional = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e17);
   char buffer[64];
-  const auto end =
-      positional ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-                 : std::to_chars(buffer, buffer + sizeof buffer, value);
+  const auto end = positional ? compat::to_chars(buffer, buffer + sizeof buffer, value,
+                                                 compat::chars_format::fixed)
+                              : compat::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, end.ptr);
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/PlateCoefficients.h"
 #include "model/FlowModel.h"
+#include "platform/Compat.h"
 #include "session/Document.h"
 
 namespace {
@@ -80,7 +81,7 @@ std::array<std::optional<double>, 10> numbers(const CoefficientRow& row) {
 std::string readable(double value) {
   char buffer[32];
   const auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+      compat::to_chars(buffer, buffer + sizeof buffer, value, compat::chars_format::general, 6);
   return std::string(buffer, end.ptr);
 }
 

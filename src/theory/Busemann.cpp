@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "numeric/Elementary.h"
+
 namespace theory {
 
 std::optional<BusemannPlate> busemannPlate(double mach, double alpha, double gamma) {
@@ -23,8 +25,8 @@ std::optional<BusemannPlate> busemannPlate(double mach, double alpha, double gam
   plate.lowerPressure = pressure(alpha);
   plate.upperPressure = pressure(-alpha);
   plate.normalForce = plate.lowerPressure - plate.upperPressure;
-  plate.lift = plate.normalForce * std::cos(alpha);
-  plate.drag = plate.normalForce * std::sin(alpha);
+  plate.lift = plate.normalForce * numeric::cos(alpha);
+  plate.drag = plate.normalForce * numeric::sin(alpha);
   return plate;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "numeric/Elementary.h"
 #include "platform/FixedText.h"
 #include "theory/PerfectGas.h"
 #include "theory/PrandtlMeyer.h"
@@ -44,19 +45,19 @@ UpperFace expansionFace(double mach, double turnedAngle) {
   const double temperature =
       isentropicRatios(mach)->temperature / isentropicRatios(*expanded)->temperature;
   face.mach = *expanded;
-  face.ratios = {.pressure = std::pow(temperature, kGamma / (kGamma - 1.0)),
+  face.ratios = {.pressure = numeric::pow(temperature, kGamma / (kGamma - 1.0)),
                  .temperature = temperature,
-                 .density = std::pow(temperature, 1.0 / (kGamma - 1.0))};
+                 .density = numeric::pow(temperature, 1.0 / (kGamma - 1.0))};
   return face;
 }
 
 Coefficients exactCoefficients(double mach, double alpha, double lower, double upper) {
   const double cn = (lower - upper) / (0.5 * kGamma * mach * mach);
-  const double cotangent = std::cos(alpha) / std::sin(alpha);
+  const double cotangent = numeric::cos(alpha) / numeric::sin(alpha);
   return Coefficients{
       .normalForce = cn,
-      .lift = cn * std::cos(alpha),
-      .drag = cn * std::sin(alpha),
+      .lift = cn * numeric::cos(alpha),
+      .drag = cn * numeric::sin(alpha),
       .liftToDrag =
           alpha > 0.0 && std::isfinite(cotangent) ? std::optional(cotangent) : std::nullopt,
   };

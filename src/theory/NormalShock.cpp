@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "numeric/Elementary.h"
 #include "theory/PerfectGas.h"
 
 namespace theory {
@@ -16,7 +17,8 @@ std::optional<NormalShock> normalShock(double normalMach) {
   const double downstream2 = (inv + 0.5 * (g - 1.0)) / (g - 0.5 * (g - 1.0) * inv);
   const double pressure = 1.0 + 2.0 * g / (g + 1.0) * (m2 - 1.0);
   const double density = (g + 1.0) / (g - 1.0 + 2.0 * inv);
-  const double stagnation = std::pow(density, g / (g - 1.0)) * std::pow(pressure, -1.0 / (g - 1.0));
+  const double stagnation =
+      numeric::pow(density, g / (g - 1.0)) * numeric::pow(pressure, -1.0 / (g - 1.0));
   return NormalShock{
       .downstreamMach = std::sqrt(downstream2),
       .pressure = pressure,

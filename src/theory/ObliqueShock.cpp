@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "numeric/Elementary.h"
 #include "theory/PerfectGas.h"
 #include "theory/RootFinding.h"
 
@@ -22,10 +23,10 @@ double deflectionAngle(double mach, double shockAngle) {
   constexpr double g = kGamma;
   // The relation divided through by M², so that large Mach numbers do not overflow.
   const double inv = 1.0 / (mach * mach);
-  const double s = std::sin(shockAngle);
-  const double numerator = 2.0 * (s * s - inv) * std::cos(shockAngle);
-  const double denominator = (g + std::cos(2.0 * shockAngle) + 2.0 * inv) * s;
-  return std::atan2(numerator, denominator);
+  const double s = numeric::sin(shockAngle);
+  const double numerator = 2.0 * (s * s - inv) * numeric::cos(shockAngle);
+  const double denominator = (g + numeric::cos(2.0 * shockAngle) + 2.0 * inv) * s;
+  return numeric::atan2(numerator, denominator);
 }
 
 std::optional<MaxDeflection> maxDeflection(double mach) {
@@ -36,14 +37,14 @@ std::optional<MaxDeflection> maxDeflection(double mach) {
   const double inv = 1.0 / (mach * mach);
   const double root = std::sqrt((g + 1.0) * ((g + 1.0) + 8.0 * (g - 1.0) * inv + 16.0 * inv * inv));
   const double sin2 = std::clamp(((g + 1.0) - 4.0 * inv + root) / (4.0 * g), 0.0, 1.0);
-  const double beta = std::asin(std::sqrt(sin2));
+  const double beta = numeric::asin(std::sqrt(sin2));
   return MaxDeflection{.deflection = deflectionAngle(mach, beta), .shockAngle = beta};
 }
 
 std::optional<double> weakShockAngle(double mach, double deflection) {
   const auto top = maxDeflection(mach);
   if (!top || !(deflection >= 0.0) || !(deflection <= top->deflection)) return std::nullopt;
-  const double mu = std::asin(1.0 / mach);
+  const double mu = numeric::asin(1.0 / mach);
   if (deflection == 0.0) return mu;
   // θ(β) rises monotonically from 0 at the Mach angle to θmax at β*: a clean bracket.
   const auto residual = [mach, deflection](double beta) {
@@ -72,10 +73,10 @@ std::optional<ObliqueShock> weakObliqueShock(double mach, double deflection) {
   const auto beta = weakShockAngle(mach, deflection);
   if (!beta) return std::nullopt;
   // At the Mach angle M sin β is 1 up to rounding; the Mach wave is the weakest shock.
-  const double normalMach = std::max(1.0, mach * std::sin(*beta));
+  const double normalMach = std::max(1.0, mach * numeric::sin(*beta));
   const auto jump = normalShock(normalMach);
   if (!jump) return std::nullopt;
-  const double turn = std::sin(*beta - deflection);
+  const double turn = numeric::sin(*beta - deflection);
   const double downstream = deflection == 0.0 ? mach : jump->downstreamMach / turn;
   return ObliqueShock{
       .shockAngle = *beta,

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "numeric/Elementary.h"
+
 namespace theory {
 
 std::optional<double> speedOfSound(double temperature) {
@@ -12,7 +14,7 @@ std::optional<double> speedOfSound(double temperature) {
 
 std::optional<double> machAngle(double mach) {
   if (!(mach >= 1.0) || !std::isfinite(mach)) return std::nullopt;
-  return std::asin(1.0 / mach);
+  return numeric::asin(1.0 / mach);
 }
 
 std::optional<IsentropicRatios> isentropicRatios(double mach) {
@@ -20,8 +22,8 @@ std::optional<IsentropicRatios> isentropicRatios(double mach) {
   const double t = 1.0 + 0.5 * (kGamma - 1.0) * mach * mach;
   return IsentropicRatios{
       .temperature = t,
-      .pressure = std::pow(t, kGamma / (kGamma - 1.0)),
-      .density = std::pow(t, 1.0 / (kGamma - 1.0)),
+      .pressure = numeric::pow(t, kGamma / (kGamma - 1.0)),
+      .density = numeric::pow(t, 1.0 / (kGamma - 1.0)),
   };
 }
 

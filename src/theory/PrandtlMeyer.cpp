@@ -5,6 +5,7 @@
 #include <limits>
 #include <numbers>
 
+#include "numeric/Elementary.h"
 #include "theory/PerfectGas.h"
 #include "theory/RootFinding.h"
 
@@ -16,7 +17,7 @@ const double kRatio = std::sqrt((kGamma + 1.0) / (kGamma - 1.0));  // [-]
 
 // ν in terms of x = √(M² − 1); x = ∞ gives exactly the same ν_max as prandtlMeyerLimit().
 double nuOfRoot(double x) {
-  return kRatio * std::atan(x / kRatio) - std::atan(x);
+  return kRatio * numeric::atan(x / kRatio) - numeric::atan(x);
 }
 
 }  // namespace

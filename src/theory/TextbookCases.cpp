@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/Compat.h"
 #include "platform/FixedText.h"
 #include "theory/FlatPlate.h"
 #include "theory/ObliqueShock.h"
@@ -43,7 +44,7 @@ TextbookCase printedCase(std::string flow, std::string source, std::string quant
                  .tolerance = tolerance,
                  .computed = computed,
                  .note = std::move(note)};
-  std::from_chars(printed.data(), printed.data() + printed.size(), c.published);
+  compat::from_chars(printed.data(), printed.data() + printed.size(), c.published);
   const std::size_t point = printed.find('.');
   c.printedDecimals =
       point == std::string_view::npos ? 0 : static_cast<int>(printed.size() - point - 1);

@@ -7,6 +7,7 @@
 #include "canvas/Palette.h"
 #include "model/FlowModel.h"
 #include "model/Truncate.h"
+#include "numeric/Elementary.h"
 
 namespace {
 constexpr double kRadiusScale = 1e11;  // Pa^2 pixels
@@ -20,7 +21,7 @@ void PressureBubble::reset(int x_, int y_, double vx_) {
 }
 
 int PressureBubble::radiusFor(double pressure) {
-  const double r = kRadiusScale / std::pow(pressure, 2.0);
+  const double r = kRadiusScale / numeric::pow(pressure, 2.0);
   if (std::isnan(r)) return 0;
   // A near-vacuum would give a disc larger than any picture.
   if (r > kMaxRadius) return static_cast<int>(kMaxRadius);

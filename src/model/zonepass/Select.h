@@ -8,11 +8,13 @@
 #include <bit>
 #include <cstdint>
 
+#include "platform/Compat.h"
+
 // a when `condition` holds, otherwise b, bit for bit (signed zeros and NaNs included).
 inline double pick(bool condition, double a, double b) {
   const std::uint64_t mask = 0 - static_cast<std::uint64_t>(condition);
-  return std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & mask) |
-                               (std::bit_cast<std::uint64_t>(b) & ~mask));
+  return compat::bit_cast<double>((compat::bit_cast<std::uint64_t>(a) & mask) |
+                                  (compat::bit_cast<std::uint64_t>(b) & ~mask));
 }
 
 inline std::int32_t pick(bool condition, std::int32_t a, std::int32_t b) {
