@@ -414,10 +414,10 @@ void RasterCanvas::drawGlyphs(std::int64_t x, std::int64_t y, std::size_t count,
     if (x0 > x1 || y0 > y1) continue;
     const std::uint8_t* const coverage = font.coverage(image);
     for (std::int64_t row = y0; row <= y1; ++row) {
-      const std::uint8_t* const from = coverage + (row - top) * image.width - left;
+      const std::uint8_t* const from = coverage + (row - top) * image.width;
       std::uint32_t* const to = bits_ + row * stride_;
       for (std::int64_t column = x0; column <= x1; ++column) {
-        const std::uint32_t c = from[column];
+        const std::uint32_t c = from[column - left];
         if (c == 0) continue;
         const std::uint32_t pixel = darken(to[column], c);
         to[column] = pixel;
