@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/Compat.h"
+
 void JsonText::separate() {
   if (!first) out += ',';
   first = false;
@@ -70,7 +72,7 @@ JsonText& JsonText::value(double number) {
   if (!std::isfinite(number)) return null();
   separate();
   std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
+  const auto result = compat::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
   out.append(buffer.data(), result.ptr);
   return *this;
 }
