@@ -17,12 +17,13 @@ set(allowed_session  session app view model theory canvas numeric platform)
 set(allowed_chart    chart session app view model theory canvas numeric platform)
 set(allowed_ui       ui chart session app view model theory canvas numeric platform)
 set(allowed_cli      cli chart session app view model theory canvas numeric platform)
+set(allowed_web      web session app view model theory canvas numeric platform)
 # The one gas of the program is defined once, in the model's constants; the exact theory
 # takes that file and nothing else of the model.
 set(extra_theory "model/Constants.h")
 # session/ reaches Qt Gui only through view's frame (Session, OffscreenHost); SessionCore and
 # the answers need none.
-set(toolkit_free numeric canvas model theory app session)
+set(toolkit_free numeric canvas model theory app session web)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "CheckLayers: pass -DSOURCE_DIR=<the src folder>")

@@ -10,6 +10,7 @@
 #include <QImage>
 
 #include "canvas/Palette.h"
+#include "canvas/Pen.h"
 #include "canvas/PixelImage.h"
 #include "view/ImageCanvas.h"
 

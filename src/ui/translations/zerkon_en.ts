@@ -732,4 +732,43 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>&amp;Zoom</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Copy link</translation>
+    </message>
+    <message>
+        <source>Save as PNG</source>
+        <translation>Save as PNG</translation>
+    </message>
+    <message>
+        <source>Save as SVG</source>
+        <translation>Save as SVG</translation>
+    </message>
+    <message>
+        <source>The browser did not allow copying.</source>
+        <translation>The browser did not allow copying.</translation>
+    </message>
+    <message>
+        <source>The link to this session was copied.</source>
+        <translation>The link to this session was copied.</translation>
+    </message>
+    <message>
+        <source>The link's %1 = %2 is out of range; %3 is used.</source>
+        <translation>The link's %1 = %2 is out of range; %3 is used.</translation>
+    </message>
+    <message>
+        <source>The link's %1 = “%2” is not a number; the start-up value is used.</source>
+        <translation>The link's %1 = “%2” is not a number; the start-up value is used.</translation>
+    </message>
+    <message>
+        <source>The picture was saved as %1.</source>
+        <translation>The picture was saved as %1.</translation>
+    </message>
+    <message>
+        <source>The values were copied as a table.</source>
+        <translation>The values were copied as a table.</translation>
+    </message>
+</context>
 </TS>

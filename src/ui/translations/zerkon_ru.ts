@@ -732,4 +732,43 @@ Free software under the GNU General Public License, version 3 or (at your option
         <translation>&amp;Масштаб</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Копировать ссылку</translation>
+    </message>
+    <message>
+        <source>Save as PNG</source>
+        <translation>Сохранить в PNG</translation>
+    </message>
+    <message>
+        <source>Save as SVG</source>
+        <translation>Сохранить в SVG</translation>
+    </message>
+    <message>
+        <source>The browser did not allow copying.</source>
+        <translation>Браузер не разрешил копирование.</translation>
+    </message>
+    <message>
+        <source>The link to this session was copied.</source>
+        <translation>Ссылка на этот сеанс скопирована.</translation>
+    </message>
+    <message>
+        <source>The link's %1 = %2 is out of range; %3 is used.</source>
+        <translation>В ссылке %1 = %2 вне допустимых пределов; взято %3.</translation>
+    </message>
+    <message>
+        <source>The link's %1 = “%2” is not a number; the start-up value is used.</source>
+        <translation>В ссылке %1 = «%2» не число; взято начальное значение.</translation>
+    </message>
+    <message>
+        <source>The picture was saved as %1.</source>
+        <translation>Рисунок сохранён как %1.</translation>
+    </message>
+    <message>
+        <source>The values were copied as a table.</source>
+        <translation>Значения скопированы таблицей.</translation>
+    </message>
+</context>
 </TS>
