@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Build and run zerkon on a fresh Debian machine.
 #   scripts/dev.sh run    install what is missing, build, start the program
-#   scripts/dev.sh test   install what is missing, build, check the format and run
-#                         clang-tidy, run every test, then
+#   scripts/dev.sh web    install what is missing, build the web edition and serve it on
+#                         localhost (scripts/serve-web.sh; the address is printed)
+#   scripts/dev.sh test   install what is missing, build (the web edition too), check the
+#                         format and run clang-tidy, run every test, then
 #                         again under AddressSanitizer and UndefinedBehaviorSanitizer,
 #                         then a minute of fuzzing per harness when clang can do it
 set -euo pipefail
@@ -36,8 +38,17 @@ case "${1:-}" in
     build release
     exec ./build-release/src/ui/zerkon
     ;;
+  web)
+    bash scripts/install-deps.sh
+    exec bash scripts/serve-web.sh "${2:-8642}"
+    ;;
   test)
     build default
+    # The web edition and the core's WebAssembly driver, for the tests that compare them with
+    # the native build; puppeteer-core, as pinned, for the browser test.
+    cmake --preset web >/dev/null
+    cmake --build --preset web
+    npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
     # The format check and clang-tidy, before any test runs.
     bash scripts/lint.sh
     # Qt's tests need no display; a private runtime folder keeps Qt quiet.
@@ -58,7 +69,7 @@ case "${1:-}" in
     fi
     ;;
   *)
-    echo "usage: scripts/dev.sh run|test" >&2
+    echo "usage: scripts/dev.sh run|test|web [PORT]" >&2
     exit 2
     ;;
 esac

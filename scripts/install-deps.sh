@@ -17,11 +17,15 @@ set -euo pipefail
 #   clang libclang-rt-14-dev                the fuzzing step (clang and its libFuzzer runtime)
 #   help2man                                the manual pages
 #   desktop-file-utils appstream            the desktop entry and metainfo checks
+#   emscripten node-acorn nodejs python3    the web edition (WebAssembly, its translations)
+#                                           and the core compared with the native build
+#   chromium npm                            the page tested in a real browser (puppeteer-core
+#                                           from npm, pinned in tests/web/package-lock.json)
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libqt6svg6 qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core
   clang-format clang-tidy git clang libclang-rt-14-dev
-  help2man desktop-file-utils appstream)
+  help2man desktop-file-utils appstream emscripten node-acorn nodejs python3 chromium npm)
 # Extra packages named on the command line (for example the Xvfb tools).
 packages+=("$@")
 

@@ -33,12 +33,17 @@ run_web() {
   # Debian's Emscripten runs its JavaScript tools with node and finds their modules there.
   export NODE_PATH=${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs
   build=$work/build
-  mkdir -p "$build"
-  cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE=Release -DZERKON_CORE_ONLY=ON -DBUILD_TESTING=OFF >"$work/configure.log" 2>&1 ||
-    { echo "cannot configure the WebAssembly build (see $work/configure.log)"; return 1; }
-  cmake --build "$build" --target zerkon-core-driver >"$work/build.log" 2>&1 ||
-    { echo "cannot build the WebAssembly driver (see $work/build.log)"; tail -20 "$work/build.log"; return 1; }
+  # The web preset's build already holds the driver (scripts/dev.sh test builds it first).
+  if [[ -f $source_dir/build-web/tests/web/driver/zerkon-core-driver.js ]]; then
+    build=$source_dir/build-web
+  else
+    mkdir -p "$build"
+    cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DZERKON_CORE_ONLY=ON -DBUILD_TESTING=OFF >"$work/configure.log" 2>&1 ||
+        { echo "cannot configure the WebAssembly build (see $work/configure.log)"; return 1; }
+    cmake --build "$build" --target zerkon-core-driver >"$work/build.log" 2>&1 ||
+      { echo "cannot build the WebAssembly driver (see $work/build.log)"; tail -20 "$work/build.log"; return 1; }
+  fi
 
   # node 18 and later offer fetch(), which this Emscripten's loader would use for a local file.
   node_flags=()
