@@ -29,8 +29,15 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
 # Extra packages named on the command line (for example the Xvfb tools).
 packages+=("$@")
 
+# Node.js and npm may come from elsewhere than Debian (a newer Node.js ships its own npm,
+# which Debian's npm package cannot be installed beside): there the commands are enough.
+declare -A command_for=([nodejs]=node [npm]=npm)
+
 missing=()
 for p in "${packages[@]}"; do
+  if [[ -n ${command_for[$p]:-} ]] && command -v "${command_for[$p]}" >/dev/null 2>&1; then
+    continue
+  fi
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ $status == "install ok installed" ]] || missing+=("$p")
 done
