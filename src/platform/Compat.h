@@ -185,10 +185,10 @@ inline to_chars_result to_chars(char* first, char* last, double value, chars_for
 
 inline to_chars_result to_chars(char* first, char* last, double value, chars_format format,
                                 int precision) {
-  const char* spec = format == chars_format::fixed        ? "%.*f"
+  const char* conversion = format == chars_format::fixed        ? "%.*f"
                      : format == chars_format::scientific ? "%.*e"
                                                           : "%.*g";
-  return detail::printed(first, last, spec, precision, value);
+  return detail::printed(first, last, conversion, precision, value);
 }
 
 // Decimal text only, as std::from_chars with the general format reads it: no leading space or
