@@ -186,8 +186,8 @@ inline to_chars_result to_chars(char* first, char* last, double value, chars_for
 inline to_chars_result to_chars(char* first, char* last, double value, chars_format format,
                                 int precision) {
   const char* conversion = format == chars_format::fixed        ? "%.*f"
-                     : format == chars_format::scientific ? "%.*e"
-                                                          : "%.*g";
+                           : format == chars_format::scientific ? "%.*e"
+                                                                : "%.*g";
   return detail::printed(first, last, conversion, precision, value);
 }
 
