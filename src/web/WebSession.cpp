@@ -197,7 +197,7 @@ std::string WebSession::theoryJson() {
   JsonText json;
   json.beginObject()
       .key("regime")
-      .value(regimeName(report.regime))
+      .value(theory::regimeKey(report.regime))
       .key("message")
       .value(report.message)
       .key("real")
@@ -224,7 +224,9 @@ std::string WebSession::chartsJson() {
       .key("alpha")
       .value(series.alpha)
       .key("alphaText")
-      .value(fixedText(series.alpha, 2));
+      .value(fixedText(series.alpha, 2))
+      .key("regime")
+      .value(theory::regimeKey(series.regime));
   json.key("thetaBeta").beginObject().key("current");
   if (thetaBeta.current)
     writeShockCurves(json, *thetaBeta.current);
@@ -249,8 +251,8 @@ std::string WebSession::chartsJson() {
   writeLoads(json, loads.exact, height);
   json.key("ackeret");
   writeLoads(json, loads.ackeret, height);
-  json.key("busemann");
-  writeLoads(json, loads.busemann, height);
+  json.key("thirdOrder");
+  writeLoads(json, loads.thirdOrder, height);
   json.key("model");
   writeLoads(json, loads.model, height);
   json.endObject().endObject();

@@ -16,7 +16,7 @@ const zerkonCharts = (() => {
   const kTheories = [
     ["exact", QT_TRANSLATE_NOOP("LoadsChart", "shock-expansion"), "#1f4e9c"],
     ["ackeret", QT_TRANSLATE_NOOP("LoadsChart", "Ackeret"), "#d97706"],
-    ["busemann", QT_TRANSLATE_NOOP("LoadsChart", "Busemann"), "#8e44ad"],
+    ["thirdOrder", QT_TRANSLATE_NOOP("LoadsChart", "third order"), "#8e44ad"],
     ["model", QT_TRANSLATE_NOOP("LoadsChart", "model"), "#2e8b57"],
   ];
   // Marks a text for lupdate; the chart looks its translation up when it draws.
@@ -245,7 +245,16 @@ const zerkonCharts = (() => {
     const x = f.x(Math.min(Math.max(data.alpha, 0), 75));
     p.polyline([[x, f.y(f.yMin)], [x, f.y(f.yMax)]], "#000", 1.5, [7, 3, 2, 3]);
     let title = arg(qsTranslate("LoadsChart", "Loads at M₁ = %1, α = %2°"), data.machText, data.alphaText);
-    if (!data.thetaBeta.current) title += qsTranslate("LoadsChart", ": no theory, the free stream is not supersonic");
+    // Where the exact answer has nothing at α, the title says why, from the regime's key.
+    const why = {
+      detached: QT_TRANSLATE_NOOP("LoadsChart", ": detached"),
+      vacuum: QT_TRANSLATE_NOOP("LoadsChart", ": vacuum above"),
+      subsonic: QT_TRANSLATE_NOOP("LoadsChart", ": subsonic, no theory"),
+      no_gas: QT_TRANSLATE_NOOP("LoadsChart", ": no flow"),
+      absolute_zero: QT_TRANSLATE_NOOP("LoadsChart", ": no flow"),
+      invalid: QT_TRANSLATE_NOOP("LoadsChart", ": no flow"),
+    }[data.regime];
+    if (why) title += qsTranslate("LoadsChart", why);
     p.text(kWidth / 2, 18, title, {size: 13, anchor: "middle", bold: true});
     legend(p, kTheories.map(([, name, colour]) => [qsTranslate("LoadsChart", name), colour, []]).concat([[qsTranslate("LoadsChart", "α"), "#000", [7, 3, 2, 3]]]));
     return title;

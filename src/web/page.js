@@ -102,7 +102,7 @@
     1004: () => qsTranslate("FieldHelp", "P₁, free-stream pressure, Pa: typed in, applied when the field is left"),
     1009: () => qsTranslate("FieldHelp", "ρ₁, free-stream density, kg/m³: P₁ · 0.028 / (8.314 · T₁)"),
     1011: () => qsTranslate("FieldHelp", "c₁, free-stream speed of sound, m/s: √(415.7 · T₁)"),
-    1012: () => qsTranslate("FieldHelp", "M₁, free-stream Mach number, no unit: V₁ / c₁"),
+    1012: () => qsTranslate("FieldHelp", "M₁, Mach number, no unit"),
     1015: () => qsTranslate("FieldHelp", "V₀₁, free-stream specific volume, m³/kg: 1 / ρ₁"),
     1006: () => qsTranslate("FieldHelp", "T, temperature at the probed point, K: from the shock or fan the point lies behind"),
     1007: () => qsTranslate("FieldHelp", "P, pressure at the probed point, Pa: from the shock or fan the point lies behind"),
@@ -524,7 +524,7 @@
       g.setLineDash([9, 6, 3, 6]);
       line(g, [[0, 14.5], [64, 14.5]]);
     }],
-    [QT_TRANSLATE_NOOP("LegendWindow", "The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons (H)."), (g) => {
+    [QT_TRANSLATE_NOOP("LegendWindow", "The force arrow: the force on the plate from the pressures 20 pixels below and above its centre, normal to the plate, with its vertical part Fy and horizontal part Fx; the labels are in newtons, written “Н”, the Russian letter for N."), (g) => {
       for (const to of [[34, 5], [12, 3], [40, 25]]) arrow(g, [12, 25], to);
     }],
     [QT_TRANSLATE_NOOP("LegendWindow", "The angle arc: the angle of attack α between the thin horizontal reference line and the plate, with its value in degrees."), (g) => {
@@ -579,20 +579,6 @@
 
   // ---- The theory table, laid out as the theory window --------------------------------------
   const kAbsent = "—";
-  const kTheoryMessages = [
-    QT_TRANSLATE_NOOP("TheoryWindow", "subsonic free stream: no oblique shock or expansion fan"),
-    QT_TRANSLATE_NOOP("TheoryWindow", "zero angle of attack: no shock, only Mach waves; the free stream is undisturbed"),
-    QT_TRANSLATE_NOOP("TheoryWindow", "attached shock on the lower face, expansion fan on the upper face"),
-    QT_TRANSLATE_NOOP("TheoryWindow", "upper face turned beyond the largest Prandtl-Meyer angle: vacuum"),
-    QT_TRANSLATE_NOOP("TheoryWindow", "free-stream Mach number must be a number from 0 to 1e100"),
-    QT_TRANSLATE_NOOP("TheoryWindow", "angle of attack must be a number from 0° to 90°"),
-  ];
-  const kMeanings = {
-    subsonic: () => qsTranslate("TheoryWindow", "The picture does not describe this flow: a subsonic stream has no Mach angle, and it is not turned by fronts at the plate's edges."),
-    detached: () => qsTranslate("TheoryWindow", "The picture does not describe this flow: the real shock stands detached ahead of the plate, with subsonic gas behind it."),
-    vacuum: () => qsTranslate("TheoryWindow", "The picture does not describe this flow: the gas above the plate would have to expand beyond zero pressure."),
-    invalid: () => qsTranslate("TheoryWindow", "The theory cannot take this free stream."),
-  };
   // The report writes its units in English; the table shows them in its own language.
   function shownUnit(value) {
     for (const unit of ["m/s", "kg/m³", "N/m"]) {
@@ -622,14 +608,12 @@
     asked.textContent = [["M₁", "mach"], ["α", "alpha"], ["V₁", "velocity"], ["ρ₁", "density"]]
       .map(([name, key]) => name + " = " + value(key)).join("   ");
     body.append(asked);
-    let message = report.message === "" ? kAbsent : report.message;
-    if (report.regime === "detached") message = arg(qsTranslate("TheoryWindow", "shock detached above θmax = %1"), value("theta_max"));
-    else if (kTheoryMessages.includes(report.message)) message = qsTranslate("TheoryWindow", report.message);
+    // The regime in the main line's words, with its explanation below.
+    const line = state.regime;
     const regime = element("p", undefined, {class: "regimeText" + (report.real ? "" : " warning")});
-    regime.textContent = message;
+    regime.textContent = arg(qsTranslate("RegimeLine", line.template), ...line.arguments);
     body.append(regime);
-    const meaning = kMeanings[report.regime];
-    if (meaning) body.append(Object.assign(element("p"), {textContent: meaning()}));
+    body.append(Object.assign(element("p"), {textContent: qsTranslate("RegimeLine", line.explanation)}));
 
     const faces = element("table");
     faces.append(element("thead"));

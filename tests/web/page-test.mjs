@@ -214,8 +214,9 @@ try {
       const parts = [document.body.innerText];
       for (const dialog of document.querySelectorAll("dialog")) parts.push(dialog.textContent);
       for (const node of document.querySelectorAll("[aria-label], [title]")) parts.push(node.getAttribute("aria-label") || "", node.getAttribute("title") || "");
-      // The language list names each language in itself.
-      return parts.join("\n").replace("Русский", "").replace("English", "");
+      // The language list names each language in itself, and the legend quotes the picture's
+      // "Н" (newton) to explain it.
+      return parts.join("\n").replace("Русский", "").replace("English", "").replaceAll("“Н”", "");
     });
     if (language === "en") {
       const cyrillic = texts.match(/[^\n]*[А-Яа-яЁё][^\n]*/);
