@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/Document.h"
 
-#include "session/TextEscape.h"
-
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
-#include "platform/Compat.h"
+#include "app/NumberText.h"
+#include "session/TextEscape.h"
 
 Object& Object::add(std::string key, Node value) & {
   members.emplace_back(std::move(key), std::move(value));
@@ -24,17 +22,7 @@ Node::Node(const std::optional<double>& value) {
 }
 
 std::string shortestText(double value) {
-  if (std::isnan(value)) return "NaN";
-  if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
-  // Plain positional digits where they stay short ("100000", not "1e+05"); both forms are the
-  // shortest that read back to the same bits.
-  const double magnitude = std::fabs(value);
-  const bool positional = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e17);
-  char buffer[64];
-  const auto end = positional ? compat::to_chars(buffer, buffer + sizeof buffer, value,
-                                                 compat::chars_format::fixed)
-                              : compat::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, end.ptr);
+  return roundTripText(value);
 }
 
 namespace {
