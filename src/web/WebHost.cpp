@@ -4,9 +4,11 @@
 #include <bit>
 #include <cstddef>
 
+#include "canvas/Palette.h"
+
 namespace {
 // Pixels of this colour are left out when the frame is shown.
-constexpr Colour kTransparent{254, 0, 254};
+constexpr Colour kTransparent = palette::kTransparent;
 
 // The picture's words are read by the page as bytes in memory order.
 static_assert(std::endian::native == std::endian::little);
@@ -19,6 +21,8 @@ static_assert(rgbaWord(0xff102030u) == 0xff302010u);
 }  // namespace
 
 void WebHost::createFrame(int width, int height) {
+  frameWidth = width > 0 && height > 0 ? width : 0;
+  frameHeight = width > 0 && height > 0 ? height : 0;
   if (width <= 0 || height <= 0) {
     pixels.clear();
     rgba.clear();

@@ -28,11 +28,15 @@ class WebHost final : public ViewHost {
   const std::uint8_t* picture() const { return reinterpret_cast<const std::uint8_t*>(rgba.data()); }
   // The frame itself, 0xAARRGGBB words.
   const std::vector<std::uint32_t>& frame() const { return pixels; }
+  int width() const { return frameWidth; }    // pixels; 0 without a frame
+  int height() const { return frameHeight; }  // pixels; 0 without a frame
 
   int timerInterval = 0;  // ms; 0 while stopped
   std::function<void(int, int)> onProbe;
 
  private:
+  int frameWidth = 0;                 // pixels
+  int frameHeight = 0;                // pixels
   std::vector<std::uint32_t> pixels;  // the frame
   // The picture, each word the bytes red, green, blue, 255 in memory order; white before
   // the first frame.

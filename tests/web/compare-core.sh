@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the toolkit-free core for WebAssembly (the `web` preset's settings), runs its driver
 # under node on every line of cases.txt and compares each answer byte for byte with what the
-# native zerkon-cli writes for the same line. Prints one line per differing answer (the first
-# differing byte and the text around it on both sides) and a summary.
+# native zerkon-cli writes for the same line, and each picture pixel for pixel with its PNG.
+# Prints one line per differing answer (the first differing byte and the text around it on
+# both sides, or the first differing pixel) and a summary.
 #   compare-core.sh SOURCE_DIR ZERKON_CLI WORK_DIR [NATIVE_DRIVER]
 # With NATIVE_DRIVER the native build of the driver is compared instead, which checks the
 # driver and this script on any machine.
@@ -73,6 +74,15 @@ while IFS= read -r line || [[ -n $line ]]; do
   read -r -a args <<<"$line"
   if [[ " $line " == *" render "* ]]; then
     pictures=$((pictures + 1))
+    "$cli" "${args[@]}" - >"$work/native.png" 2>"$work/native.err" ||
+      { echo "line $number ($line): zerkon-cli failed: $(head -1 "$work/native.err")"; differ=$((differ + 1)); continue; }
+    if [[ ! -f $answers/$number.rgba ]]; then
+      echo "line $number ($line): no picture from the driver"
+      differ=$((differ + 1))
+    elif ! report=$(python3 "$source_dir/tests/web/same-picture.py" "$work/native.png" "$answers/$number.rgba" 2>&1); then
+      echo "line $number ($line): the picture differs: $report"
+      differ=$((differ + 1))
+    fi
     continue
   fi
   "$cli" --json "${args[@]}" >"$native" 2>"$work/native.err" ||
@@ -93,6 +103,6 @@ while IFS= read -r line || [[ -n $line ]]; do
   fi
 done <"$source_dir/tests/web/cases.txt"
 
-echo "$((compared - differ)) of $compared JSON answers identical; $pictures pictures not compared" \
-  "(the core has no toolkit-free frame yet)"
+echo "$((compared + pictures - differ)) of $((compared + pictures)) answers identical" \
+  "($compared JSON answers byte for byte, $pictures pictures pixel for pixel)"
 [[ $differ -eq 0 ]]

@@ -6,8 +6,9 @@
 //
 //   zerkon-core-driver CASES FOLDER
 //
-// Blank lines and lines starting with '#' are skipped but counted. "render" writes nothing
-// here: this build has no toolkit-free frame yet, so the picture is not compared.
+// Blank lines and lines starting with '#' are skipped but counted. "render" writes the
+// picture instead, to <folder>/N.rgba: "WIDTH HEIGHT\n", then the pixels' red, green, blue
+// and 255 row by row, drawn by the raster canvas the page uses.
 
 #include <cstdio>
 #include <fstream>
@@ -17,48 +18,14 @@
 #include <string>
 #include <vector>
 
-#include "canvas/Canvas.h"
 #include "platform/Compat.h"
 #include "session/Commands.h"
 #include "session/Document.h"
 #include "session/SessionCore.h"
 #include "session/Sweep.h"
-#include "view/ViewHost.h"
+#include "web/WebHost.h"
 
 namespace {
-
-// Draws nothing: every answer but the picture is made without one.
-class NullCanvas final : public Canvas {
- public:
-  void selectPen(const Pen&) override {}
-  void selectBrush(const Brush&) override {}
-  void selectFont(const Font&) override {}
-  void setTransparentBackground() override {}
-  void moveTo(int, int) override {}
-  void lineTo(int, int) override {}
-  void setPixel(int, int, Colour) override {}
-  void ellipse(int, int, int, int) override {}
-  void fillRect(int, int, int, int, Colour) override {}
-  void textOut(int, int, std::string_view) override {}
-  void drawText(int, int, int, int, std::u16string_view) override {}
-  void angleArc(int, int, int, float, float) override {}
-};
-
-class NullHost final : public ViewHost {
- public:
-  void createFrame(int, int) override {}
-  Canvas& frameCanvas() override { return canvas; }
-  void present() override {}
-  void startTimer(int) override {}
-  void stopTimer() override {}
-  void requestProbe(int x, int y) override {
-    if (onProbe) onProbe(x, y);
-  }
-  std::function<void(int, int)> onProbe;
-
- private:
-  NullCanvas canvas;
-};
 
 class CoreSession final : public SessionCore {
  public:
@@ -66,9 +33,10 @@ class CoreSession final : public SessionCore {
     host.onProbe = [this](int x, int y) { probe({x, y}); };
     start(options);
   }
+  const WebHost& frameHost() const { return host; }
 
  private:
-  NullHost host;
+  WebHost host;
 };
 
 struct Case {
@@ -156,6 +124,20 @@ Case readCase(const std::string& line) {
 }
 
 // What `zerkon-cli --json` writes for the command; nullopt for a command not answered here.
+// The session's picture as the page gets it, with its size in front.
+bool writePicture(const Case& c, const std::string& path) {
+  const CoreSession session(c.session);
+  const WebHost& host = session.frameHost();
+  std::ofstream out(path, std::ios::binary);
+  const std::string size =
+      std::to_string(host.width()) + " " + std::to_string(host.height()) + "\n";
+  out.write(size.data(), static_cast<std::streamsize>(size.size()));
+  const auto bytes = static_cast<std::streamsize>(host.frame().size() * 4);
+  out.write(reinterpret_cast<const char*>(host.picture()), bytes);
+  out.close();
+  return static_cast<bool>(out);
+}
+
 std::optional<std::string> answer(const Case& c) {
   if (c.command == "sweep") {
     if (!sweepRangeProblem(c.sweep).empty()) return std::nullopt;
@@ -195,7 +177,13 @@ int main(int argc, char** argv) {
       ++failures;
       continue;
     }
-    if (c.command == "render") continue;  // no toolkit-free frame in this build
+    if (c.command == "render") {
+      if (!writePicture(c, std::string(argv[2]) + "/" + std::to_string(number) + ".rgba")) {
+        std::fprintf(stderr, "line %d: the picture could not be written\n", number);
+        ++failures;
+      }
+      continue;
+    }
     const std::optional<std::string> text = answer(c);
     if (!text) {
       std::fprintf(stderr, "line %d: %s is not answered here\n", number, c.command.c_str());
