@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 #include <string_view>
 
@@ -75,6 +76,7 @@ TheoryWindow::TheoryWindow(FlowModel& model, QWidget* parent) : QDialog(parent),
   }
   asked->setColumnStretch(column - 1, 1);
   layout->addLayout(asked);
+  grids.push_back(asked);
   regime = new QLabel;
   regime->setWordWrap(true);
   QFont bold = regime->font();
@@ -114,6 +116,7 @@ TheoryWindow::TheoryWindow(FlowModel& model, QWidget* parent) : QDialog(parent),
     ++row;
   }
   layout->addLayout(faces);
+  grids.push_back(faces);
   auto* secondOrder = translated(kSecondOrderNoteText);
   secondOrder->setWordWrap(true);
   layout->addWidget(secondOrder);
@@ -145,6 +148,7 @@ TheoryWindow::TheoryWindow(FlowModel& model, QWidget* parent) : QDialog(parent),
     ++row;
   }
   layout->addLayout(plate);
+  grids.push_back(plate);
   layout->addStretch();
   retranslate();
 }
@@ -166,7 +170,9 @@ QLabel* TheoryWindow::heading(const char* text) {
 void TheoryWindow::addValue(QGridLayout& grid, int row, int column, const std::string& reportKey) {
   auto* label = new QLabel(kAbsent);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Tab reaches every value, so that a screen reader can walk the table.
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  label->setFocusPolicy(Qt::TabFocus);
   grid.addWidget(label, row, column);
   values[reportKey] = label;
 }
@@ -203,9 +209,37 @@ void TheoryWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
 }
 
+void TheoryWindow::nameCells(const QGridLayout& grid) {
+  const auto textAt = [&grid](int row, int column) {
+    const QLayoutItem* item = grid.itemAtPosition(row, column);
+    const auto* label = item ? qobject_cast<const QLabel*>(item->widget()) : nullptr;
+    if (!label) return QString();
+    // The row names may be rich text, with subscripts read as the batch tool writes them
+    // ("c_l"), or end in " =".
+    QString rich = label->text();
+    rich.replace(QStringLiteral("<sub>"), QStringLiteral("_")).remove(QStringLiteral("</sub>"));
+    QString text = QTextDocumentFragment::fromHtml(rich).toPlainText();
+    if (text.endsWith(QStringLiteral(" ="))) text.chop(2);
+    return text;
+  };
+  for (int row = 0; row < grid.rowCount(); ++row) {
+    for (int column = 1; column < grid.columnCount(); ++column) {
+      const QLayoutItem* item = grid.itemAtPosition(row, column);
+      auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr;
+      if (!label || label->focusPolicy() != Qt::TabFocus) continue;
+      // A value's row name stands at the row's start, or just before it on the asked line.
+      const QString rowName = row == 0 ? textAt(row, column - 1) : textAt(row, 0);
+      const QString columnName = row == 0 ? QString() : textAt(0, column);
+      label->setAccessibleName(columnName.isEmpty() ? rowName
+                                                    : rowName + QStringLiteral(", ") + columnName);
+    }
+  }
+}
+
 void TheoryWindow::retranslate() {
   setWindowTitle(tr("Shock-expansion theory"));
   for (const auto& [label, text] : named) label->setText(tr(text));
+  for (const QGridLayout* grid : grids) nameCells(*grid);
   refresh();
   // The other language has other widths; the window follows them.
   adjustSize();

@@ -54,6 +54,9 @@ class TheoryWindow final : public QDialog {
   void retranslate();
   // A value label at (row, column) of `grid`, filled from the report row `reportKey`.
   void addValue(QGridLayout& grid, int row, int column, const std::string& reportKey);
+  // Names every value of `grid` after its row and its column, as a table's cell is read out
+  // ("c_l, Ackeret"), and lets the keyboard reach it.
+  void nameCells(const QGridLayout& grid);
   // A label showing the English `text` translated, now and after every change of language.
   QLabel* translated(const char* text);
   QLabel* heading(const char* text);
@@ -62,6 +65,7 @@ class TheoryWindow final : public QDialog {
   QLabel* regime = nullptr;               // the regime line; owned by this window, as every label
   QLabel* note = nullptr;                 // what the regime means for the picture, when it warns
   std::map<std::string, QLabel*> values;  // by the report's keys
+  std::vector<QGridLayout*> grids;        // the asked values, the faces and the plate
   std::vector<std::pair<QLabel*, const char*>> named;  // the translated labels, English text
   QPalette normalPalette;                              // the regime line's palette when all is well
   bool warning = false;

@@ -4,8 +4,10 @@
 // that neither it nor the keyboard changes a single bit of the animation.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -296,6 +298,24 @@ TEST_F(TheoryWindowTest, NeverShowsANonNumber) {
       }
     }
   }
+}
+
+// A screen reader walks the numbers as a table: Tab reaches each value, and each is named by
+// its row and its column.
+TEST_F(TheoryWindowTest, EveryValueIsNamedByItsRowAndColumn) {
+  openTheory();
+  QStringList names;
+  for (const QLabel* label : theory().findChildren<QLabel*>()) {
+    if (label->focusPolicy() != Qt::TabFocus) continue;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(label));
+    ASSERT_NE(face, nullptr);
+    names << face->text(QAccessible::Name);
+  }
+  for (const char* name : {"M₁", "c_l, Ackeret", "c_l, third order", "p/p₁, lower face: shock",
+                           "c_p, second order, upper face: expansion"})
+    EXPECT_TRUE(names.contains(QString::fromUtf8(name))) << name << "\n"
+                                                         << names.join('|').toStdString();
+  EXPECT_GE(names.size(), 30);
 }
 
 // --- The keyboard ----------------------------------------------------------------------------
