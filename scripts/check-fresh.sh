@@ -85,6 +85,11 @@ fresh_root() {
     [[ -f $f ]] && grep -q '^Acquire::' "$f" && cp "$f" "$root$f"
   done
   cp /etc/resolv.conf "$root/etc/resolv.conf"
+  # Certificate authorities this machine adds to the system's own (a network that inspects
+  # https, say): node, which npm runs on, is told of them, as this machine's node is.
+  if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+    cat /usr/local/share/ca-certificates/*.crt >"$root/etc/zerkon-host-ca.pem"
+  fi
   mount -t proc proc "$root/proc" && mounted+=("$root/proc")
   mount -t sysfs sysfs "$root/sys" && mounted+=("$root/sys")
   mount --bind /dev "$root/dev" && mounted+=("$root/dev")
@@ -97,8 +102,10 @@ fresh_root() {
 in_root() {
   local root=$1
   shift
+  local extra=()
+  [[ -f $root/etc/zerkon-host-ca.pem ]] && extra+=(NODE_EXTRA_CA_CERTS=/etc/zerkon-host-ca.pem)
   chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 CI=true bash -c "$*"
+    LANG=C.UTF-8 CI=true "${extra[@]}" bash -c "$*"
 }
 
 build_root=$work/build
