@@ -32,6 +32,8 @@ std::optional<std::string> given(const char* text) {
 }
 }  // namespace
 
+// The page calls these by their C names, zk_ and words joined by underscores.
+// NOLINTBEGIN(readability-identifier-naming)
 // A new session from the link's parameters (each may be null); the old one goes.
 ZERKON_EXPORT void zk_start(const char* v, const char* t, const char* p, const char* a) {
   current.reset();
@@ -123,3 +125,4 @@ ZERKON_EXPORT int zk_interval() {
 ZERKON_EXPORT const char* zk_version() {
   return ZERKON_VERSION;
 }
+// NOLINTEND(readability-identifier-naming)
